@@ -1,6 +1,7 @@
 #include "platform/qt/user_interface.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -84,6 +85,8 @@ bool QtUserInterface::Execute(FileDialog& dialog) {
     return true;
 }
 
+int QtUserInterface::ShowModal(QDialog& dialog) { return dialog.exec(); }
+
 void ScriptedUserInterface::ShowMessage(const QString& title, const QString& text,
                                         UserMessage::Icon icon) {
     shown_.push_back({Shown::Kind::Message, title, text, icon, {}});
@@ -112,10 +115,15 @@ bool ScriptedUserInterface::Execute(FileDialog& dialog) {
     return true;
 }
 
+int ScriptedUserInterface::ShowModal(QDialog& dialog) {
+    shown_.push_back({Shown::Kind::Modal, dialog.windowTitle(), {}, UserMessage::Icon::Information, {}});
+    return QDialog::Accepted;
+}
+
 QStringList ScriptedUserInterface::Texts() const {
     QStringList texts;
     for (const Shown& s : shown_) {
-        if (s.kind != Shown::Kind::Dialog) {
+        if (s.kind == Shown::Kind::Message || s.kind == Shown::Kind::Error) {
             texts << s.text;
         }
     }

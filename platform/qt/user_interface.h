@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class QDialog;
 class QWidget;
 
 namespace platform::qt {
@@ -48,6 +49,8 @@ public:
     virtual void ShowError(const QString& text) = 0;
     // Shows the dialog; true and dialog.fileName set when the user confirms a file.
     virtual bool Execute(FileDialog& dialog) = 0;
+    // Shows a window's own dialog modally; returns its result code.
+    virtual int ShowModal(QDialog& dialog) = 0;
 };
 
 // The real boxes and dialogs, modal over a parent window.
@@ -59,6 +62,7 @@ public:
     void ShowMessage(const QString& title, const QString& text, UserMessage::Icon icon) override;
     void ShowError(const QString& text) override;
     bool Execute(FileDialog& dialog) override;
+    int ShowModal(QDialog& dialog) override;
 
 private:
     QWidget* parent_;
@@ -68,10 +72,10 @@ private:
 class ScriptedUserInterface : public UserInterface {
 public:
     struct Shown {
-        enum class Kind { Message, Error, Dialog };
+        enum class Kind { Message, Error, Dialog, Modal };
         Kind kind;
         QString title;
-        QString text;  // message or error text; for a dialog its filter
+        QString text;  // message or error text; for a file dialog its filter
         UserMessage::Icon icon = UserMessage::Icon::Information;
         FileDialog dialog;  // the dialog as shown, for Kind::Dialog
     };
@@ -85,6 +89,9 @@ public:
     void ShowError(const QString& text) override;
     // With no queued answer the dialog counts as cancelled.
     bool Execute(FileDialog& dialog) override;
+    // Records the dialog's title and returns at once with QDialog::Accepted; the dialog is not
+    // shown, so its state can be read afterwards.
+    int ShowModal(QDialog& dialog) override;
 
     const std::vector<Shown>& History() const { return shown_; }
     // Texts of the messages and errors shown so far, in order.
