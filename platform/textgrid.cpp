@@ -18,10 +18,12 @@ void TextGrid::SetRowCount(int rowCount) {
     if (rowCount < 0) {
         throw ListIndexError(rowCount);
     }
+    const bool shrinking = rowCount < rows_;
     rows_ = rowCount;
     cells_.resize(static_cast<size_t>(rowCount) * static_cast<size_t>(cols_));
-    // A table cut down from a large one gives its memory back.
-    if (cells_.capacity() > 4 * cells_.size() + 4096) {
+    // A table cut down from a large one gives its memory back; a growing one keeps what Reserve
+    // set aside.
+    if (shrinking && cells_.capacity() > 4 * cells_.size() + 4096) {
         cells_.shrink_to_fit();
     }
 }

@@ -74,5 +74,16 @@ TEST(TextGrid, AMillionAppendedRowsKeepTheirTexts) {
     EXPECT_EQ(g.Cell(0, 1), "1");
 }
 
+TEST(TextGrid, ReservedRowsAreNotGivenBackWhileTheTableGrows) {
+    TextGrid g(6, 1);
+    g.Reserve(100000);
+    const std::string* title = &g.Cell(0, 0);
+    for (int r = 1; r < 100000; ++r) {
+        g.AppendRow();
+    }
+    // No reallocation happened: the first cell never moved.
+    EXPECT_EQ(&g.Cell(0, 0), title);
+}
+
 }  // namespace
 }  // namespace platform
