@@ -1,0 +1,519 @@
+#include "ortix/adjustment/adjustment.h"
+
+#include "ortix/adjustment/page_texts.h"
+#include "ortix/survey/myutil.h"
+#include "ortix/survey/trig.h"
+#include "platform/errors.h"
+#include "platform/numbers.h"
+
+#include <cmath>
+
+namespace ortix {
+namespace {
+
+constexpr double kRho = kGonPerRad;
+constexpr double kFullCircleGon = 400;
+// Below this share of N11·N22 the determinant is rounding noise: the normal matrix is singular.
+constexpr double kSingularDetRatio = 1e-12;
+
+// x by whole circles into (0, 400]; unchanged, bit for bit, when already there.
+double IntoOpenCircle(double x) {
+    const double r = x - kFullCircleGon * std::floor(x / kFullCircleGon);
+    return r > 0 ? r : r + kFullCircleGon;
+}
+
+// x by whole circles into [0, 400); unchanged, bit for bit, when already there.
+double IntoHalfOpenCircle(double x) {
+    const double r = x - kFullCircleGon * std::floor(x / kFullCircleGon);
+    return r < kFullCircleGon ? r : 0;
+}
+
+// The root of a variance-like quantity that rounding may have pushed just below zero.
+double SqrtNonNegative(double x) { return x > 0 ? std::sqrt(x) : 0; }
+
+void RequireDistance(const AdjustmentRow& row, const KnownPoint& point, size_t index) {
+    if (!(row.distance > 0)) {
+        throw platform::UserMessage(ZeroDistanceMessage(point.name, static_cast<int>(index) + 1));
+    }
+}
+
+}  // namespace
+
+std::string ZeroDistanceMessage(const std::string& name, int row) {
+    const std::string which = name.empty() ? "della riga " + platform::IntToStr(row)
+                                           : name + " (riga " + platform::IntToStr(row) + ")";
+    return "Il punto approssimato coincide con il punto noto " + which + ": distanza nulla!!";
+}
+
+double ReduceHalfCircle(double x) {
+    double r = x - kFullCircleGon * std::round(x / kFullCircleGon);
+    // round() takes halves away from zero: +-200 land on -+200, and only +200 belongs.
+    if (r <= -kFullCircleGon / 2) {
+        r += kFullCircleGon;
+    } else if (r > kFullCircleGon / 2) {
+        r -= kFullCircleGon;
+    }
+    return r;
+}
+
+ObservationCounts CountObservations(std::span<const KnownPoint> points) {
+    ObservationCounts c;
+    c.n = static_cast<int>(points.size());
+    for (const KnownPoint& p : points) {
+        c.ni += p.direction != 0 ? 1 : 0;
+        c.ne += p.exteriorBearing != 0 ? 1 : 0;
+        c.nl += p.side != 0 ? 1 : 0;
+    }
+    return c;
+}
+
+Adjustment SolveAdjustment(std::span<const KnownPoint> points, double north0, double east0) {
+    Adjustment adj;
+    adj.counts = CountObservations(points);
+    adj.north0 = north0;
+    adj.east0 = east0;
+    const ObservationCounts& c = adj.counts;
+    std::vector<AdjustmentRow>& rows = adj.rows;
+    rows.resize(points.size());
+    for (size_t i = 0; i < points.size(); ++i) {
+        const KnownPoint& p = points[i];
+        AdjustmentRow& row = rows[i];
+        row.name = PadRight(p.name, kPointNameWidth, " ");
+        row.north = p.north;
+        row.east = p.east;
+        row.direction = p.direction;
+        row.exteriorBearing = p.exteriorBearing;
+        row.side = p.side;
+    }
+
+    TOPERAZIONE op;
+    // Bearing and distance of the row, from P0 to the point or from the point to P0.
+    auto fromP0 = [&](AdjustmentRow& row) {
+        op.stationNorth = north0;
+        op.stationEast = east0;
+        op.targetNorth = row.north;
+        op.targetEast = row.east;
+        ComputeBearing(op);
+        row.bearing = op.bearing;
+        row.distance = op.distance;
+    };
+    auto toP0 = [&](AdjustmentRow& row) {
+        op.stationNorth = row.north;
+        op.stationEast = row.east;
+        op.targetNorth = north0;
+        op.targetEast = east0;
+        ComputeBearing(op);
+        row.bearing = op.bearing;
+        row.distance = op.distance;
+    };
+
+    if (c.ni > 0) {
+        double sumO = 0;
+        double sumAroundFirst = 0;
+        double firstO = 0;
+        bool first = true;
+        bool straddles = false;
+        for (size_t i = 0; i < rows.size(); ++i) {
+            AdjustmentRow& row = rows[i];
+            if (row.direction == 0) {
+                continue;
+            }
+            fromP0(row);
+            RequireDistance(row, points[i], i);
+            double o = row.bearing - row.direction;
+            if (o <= 0) {
+                o += kFullCircleGon;
+            }
+            row.orientation = o;
+            row.aInt = kRho * SinGon(row.bearing) / row.distance;
+            row.bInt = -(kRho * CosGon(row.bearing) / row.distance);
+            sumO += o;
+            if (first) {
+                firstO = o;
+                first = false;
+            }
+            const double plain = o - firstO;
+            const double reduced = ReduceHalfCircle(plain);
+            straddles = straddles || reduced != plain;
+            sumAroundFirst += reduced;
+        }
+        // The plain mean of orientation values that straddle 0/400 lies half a circle off:
+        // average them around the first one instead.
+        adj.z0 = straddles ? IntoOpenCircle(firstO + sumAroundFirst / c.ni) : sumO / c.ni;
+        for (AdjustmentRow& row : rows) {
+            if (row.direction == 0) {
+                continue;
+            }
+            double phi = adj.z0 + row.direction;
+            if (phi > kFullCircleGon) {
+                phi -= kFullCircleGon;
+            }
+            row.orientedReading = phi;
+            row.lInt = ReduceHalfCircle(row.bearing - phi);
+        }
+    }
+
+    if (c.ne > 0) {
+        for (size_t i = 0; i < rows.size(); ++i) {
+            AdjustmentRow& row = rows[i];
+            if (row.exteriorBearing == 0) {
+                continue;
+            }
+            toP0(row);
+            RequireDistance(row, points[i], i);
+            row.aExt = -(kRho * SinGon(row.bearing) / row.distance);
+            row.bExt = kRho * CosGon(row.bearing) / row.distance;
+            row.lExt = ReduceHalfCircle(row.bearing - row.exteriorBearing);
+        }
+    }
+
+    if (c.nl > 0) {
+        for (size_t i = 0; i < rows.size(); ++i) {
+            AdjustmentRow& row = rows[i];
+            if (row.side == 0) {
+                continue;
+            }
+            toP0(row);
+            RequireDistance(row, points[i], i);
+            // The linearised distance equation times rho/d, so that its residual is in gon.
+            row.aSide = kRho * CosGon(row.bearing) / row.distance;
+            row.bSide = kRho * SinGon(row.bearing) / row.distance;
+            row.lSide = kRho * (row.distance - row.side) / row.distance;
+        }
+    }
+
+    // Eliminating the orientation unknown: every interior equation minus their mean.
+    if (c.ni > 0) {
+        for (const AdjustmentRow& row : rows) {
+            adj.sumAInt += row.aInt;
+            adj.sumBInt += row.bInt;
+        }
+        const double meanA = adj.sumAInt / c.ni;
+        const double meanB = adj.sumBInt / c.ni;
+        for (AdjustmentRow& row : rows) {
+            if (row.direction != 0) {
+                row.aInt = row.aInt - meanA;
+                row.bInt = row.bInt - meanB;
+            }
+        }
+    }
+
+    for (const AdjustmentRow& row : rows) {
+        adj.n11 = adj.n11 + Square(row.aInt) + Square(row.aExt) + Square(row.aSide);
+        adj.n12 = adj.n12 + row.aInt * row.bInt + row.aExt * row.bExt + row.aSide * row.bSide;
+        adj.n22 = adj.n22 + Square(row.bInt) + Square(row.bExt) + Square(row.bSide);
+        adj.n1 = adj.n1 + row.aInt * row.lInt + row.aExt * row.lExt + row.aSide * row.lSide;
+        adj.n2 = adj.n2 + row.bInt * row.lInt + row.bExt * row.lExt + row.bSide * row.lSide;
+    }
+
+    adj.det = adj.n11 * adj.n22 - Square(adj.n12);
+    if (!(std::fabs(adj.det) > kSingularDetRatio * adj.n11 * adj.n22)) {
+        throw platform::UserMessage(std::string(kSingularMessage));
+    }
+    adj.dN = (adj.n12 * adj.n2 - adj.n22 * adj.n1) / adj.det;
+    adj.dE = (adj.n12 * adj.n1 - adj.n11 * adj.n2) / adj.det;
+    if (!std::isfinite(adj.dN) || !std::isfinite(adj.dE)) {
+        throw platform::UserMessage(std::string(kSingularMessage));
+    }
+
+    double correction = 0;
+    if (c.ni > 0) {
+        correction = (adj.sumAInt / c.ni) * adj.dN + (adj.sumBInt / c.ni) * adj.dE;
+    } else {
+        adj.z0 = 0;
+    }
+    adj.north = north0 + adj.dN;
+    adj.east = east0 + adj.dE;
+    adj.z = c.ni > 0 ? IntoHalfOpenCircle(adj.z0 + correction) : 0;
+
+    // Residuals, computed minus observed. A residual of exactly 0 adds nothing.
+    if (c.ni > 0) {
+        for (AdjustmentRow& row : rows) {
+            row.vInt = row.aInt * adj.dN + row.bInt * adj.dE + row.lInt;
+            if (row.vInt != 0) {
+                adj.sumV2 += Square(row.vInt);
+            }
+        }
+    }
+    if (c.ne > 0) {
+        for (AdjustmentRow& row : rows) {
+            row.vExt = row.aExt * adj.dN + row.bExt * adj.dE + row.lExt;
+            if (row.vExt != 0) {
+                adj.sumV2 += Square(row.vExt);
+            }
+        }
+    }
+    if (c.nl > 0) {
+        for (AdjustmentRow& row : rows) {
+            row.vSide = row.aSide * adj.dN + row.bSide * adj.dE + row.lSide;
+            if (row.vSide != 0) {
+                row.linearResidual = row.vSide * row.side / kRho;
+                adj.sumV2 += Square(row.vSide);
+            }
+        }
+    }
+    return adj;
+}
+
+void ComputePrecision(Adjustment& adj) {
+    const ObservationCounts& c = adj.counts;
+    // Unknowns: north, east and, with interior directions, their orientation.
+    adj.f = c.ni > 0 ? c.ni + c.ne + c.nl - 3 : c.ne + c.nl - 2;
+    if (adj.f <= 0) {
+        throw platform::UserMessage(std::string(kNoRedundancyMessage));
+    }
+    adj.m0 = std::sqrt(adj.sumV2 / adj.f);
+    if (adj.m0 == 0) {
+        // Error-free data: a point ellipse.
+        adj.mN = adj.mE = adj.men = adj.teta = adj.a = adj.b = 0;
+        return;
+    }
+    const double det = adj.n11 * adj.n22 - Square(adj.n12);
+    const double qNN = adj.n22 / det;
+    const double qEE = adj.n11 / det;
+    adj.mN = SqrtNonNegative(qNN) * adj.m0;
+    adj.mE = SqrtNonNegative(qEE) * adj.m0;
+    adj.men = -(Square(adj.m0) * adj.n12 / det);
+
+    const double h = (Square(adj.mE) + Square(adj.mN)) * 0.5;
+    const double spread = Square(adj.mN) - Square(adj.mE);
+    if (adj.men == 0) {
+        // Uncorrelated: the axes lie along north and east.
+        adj.teta = 0;
+        adj.a = adj.mN;
+        adj.b = adj.mE;
+        return;
+    }
+    if (spread == 0) {
+        // Equal mean errors, correlated: the axes lie on the diagonals, a on the side of MEN.
+        adj.teta = adj.men > 0 ? 50 : -50;
+        adj.a = SqrtNonNegative(h + std::fabs(adj.men));
+        adj.b = SqrtNonNegative(h - std::fabs(adj.men));
+        return;
+    }
+    adj.teta = 0.5 * ArcTanGon(2 * adj.men / spread);
+    const double sin2Teta = SinGon(2 * adj.teta);
+    if (sin2Teta == 0) {
+        // MEN negligible against the spread (the quotient underflowed): the uncorrelated limit.
+        adj.a = adj.mN;
+        adj.b = adj.mE;
+        return;
+    }
+    const double q = adj.men / sin2Teta;
+    adj.a = SqrtNonNegative(h + q);
+    adj.b = SqrtNonNegative(h - q);
+}
+
+void ComputeAdjustedObservations(Adjustment& adj) {
+    TOPERAZIONE op;
+    op.stationNorth = adj.north;
+    op.stationEast = adj.east;
+    for (AdjustmentRow& row : adj.rows) {
+        op.targetNorth = row.north;
+        op.targetEast = row.east;
+        ComputeBearing(op);
+        row.bearing = op.bearing;
+        row.distance = op.distance;
+        double t = row.bearing - adj.z;
+        if (t < 0) {
+            t += kFullCircleGon;
+        }
+        row.adjustedReading = t;
+        row.interiorDifference = row.direction != 0 ? ReduceHalfCircle(row.direction - t) : 0;
+        // The exterior bearing is read at the point towards P: reversed, it compares with the
+        // bearing from P.
+        double reversed = row.exteriorBearing + 200;
+        if (reversed > kFullCircleGon) {
+            reversed -= kFullCircleGon;
+        }
+        row.exteriorDifference =
+            row.exteriorBearing != 0 ? ReduceHalfCircle(reversed - row.bearing) : 0;
+        row.sideDifference = row.side != 0 ? row.side - row.distance : 0;
+    }
+}
+
+Adjustment Adjust(std::span<const KnownPoint> points, double north0, double east0) {
+    Adjustment adj = SolveAdjustment(points, north0, east0);
+    ComputePrecision(adj);
+    ComputeAdjustedObservations(adj);
+    return adj;
+}
+
+AdjustmentDisplay NewAdjustmentDisplay() {
+    AdjustmentDisplay display;
+    SetTitleRow(display.Matrice, kMatriceHeader);
+    SetTitleRow(display.Risultati, kRisultatiHeader);
+    return display;
+}
+
+std::vector<KnownPoint> ReadKnownPointRows(const platform::TextGrid& punoti) {
+    if (punoti.ColCount() < 6) {
+        throw platform::ListIndexError(punoti.ColCount());
+    }
+    std::vector<KnownPoint> points;
+    const int last = punoti.RowCount() - 1;
+    points.reserve(last > 0 ? static_cast<size_t>(last) : 0);
+    for (int r = 1; r <= last; ++r) {
+        const std::span<const std::string> cells = punoti.Row(r);
+        KnownPoint& p = points.emplace_back();
+        p.name = cells[0];
+        p.north = platform::StrToFloat(cells[1]);
+        p.east = platform::StrToFloat(cells[2]);
+        p.direction = platform::StrToFloat(cells[3]);
+        p.exteriorBearing = platform::StrToFloat(cells[4]);
+        p.side = platform::StrToFloat(cells[5]);
+    }
+    return points;
+}
+
+namespace {
+
+struct Formats {
+    platform::FloatFormat f4{"0.0000"};
+    platform::FloatFormat f5{"0.00000"};
+    platform::FloatFormat f6{"0.000000"};
+    platform::FloatFormat f8{"0.00000000"};
+};
+
+const Formats& TheFormats() {
+    static const Formats formats;
+    return formats;
+}
+
+void SetNumber(std::string& cell, const platform::FloatFormat& format, double value) {
+    cell.clear();
+    format.AppendTo(cell, value);
+}
+
+// Grids back to their title row and one row of blanks; the result texts empty, except the
+// ellipse, which keeps the last run's values until a run reaches it.
+void ResetDisplay(AdjustmentDisplay& d) {
+    for (platform::TextGrid* grid : {&d.Matrice, &d.Risultati}) {
+        grid->SetRowCount(2);
+        grid->FillRow(1, " ");
+    }
+    d.x_.clear();
+    d.emx_.clear();
+    d.Y_.clear();
+    d.EMY_.clear();
+    d.z_.clear();
+    d.ema_.clear();
+}
+
+// Writes into the spare last row and adds a new spare one.
+void AppendMatrixRow(platform::TextGrid& m, const AdjustmentRow& row, const char* kind, double a,
+                     double b, double l, double v) {
+    const Formats& fmt = TheFormats();
+    const std::span<std::string> cells = m.Row(m.RowCount() - 1);
+    cells[0] = row.name;
+    cells[1] = kind;
+    SetNumber(cells[2], fmt.f4, a);
+    SetNumber(cells[3], fmt.f4, b);
+    SetNumber(cells[4], fmt.f4, l);
+    SetNumber(cells[5], fmt.f4, v);
+    m.AppendRow();
+}
+
+void WriteMatrix(platform::TextGrid& m, const Adjustment& adj) {
+    const ObservationCounts& c = adj.counts;
+    m.Reserve(2 + c.ni + c.ne + c.nl);
+    for (const AdjustmentRow& row : adj.rows) {
+        if (row.vInt != 0) {
+            AppendMatrixRow(m, row, "Dir. Int. ", row.aInt, row.bInt, row.lInt, row.vInt);
+        }
+    }
+    for (const AdjustmentRow& row : adj.rows) {
+        if (row.vExt != 0) {
+            AppendMatrixRow(m, row, "Dir. Est. ", row.aExt, row.bExt, row.lExt, row.vExt);
+        }
+    }
+    for (const AdjustmentRow& row : adj.rows) {
+        if (row.vSide != 0) {
+            const int r = m.RowCount() - 1;
+            AppendMatrixRow(m, row, "lati Mis. ", row.aSide, row.bSide, row.lSide, row.vSide);
+            SetNumber(m.Cell(6, r), TheFormats().f4, row.linearResidual);
+        }
+    }
+    // The spare row goes, unless it is the only data row.
+    if (m.RowCount() > 2) {
+        m.SetRowCount(m.RowCount() - 1);
+    }
+}
+
+void WriteResults(platform::TextGrid& g, Adjustment& adj) {
+    const Formats& fmt = TheFormats();
+    g.Reserve(static_cast<int>(adj.rows.size()) + 1);
+    for (size_t i = 0; i < adj.rows.size(); ++i) {
+        AdjustmentRow& row = adj.rows[i];
+        if (i > 0) {
+            g.AppendRow();
+        }
+        const std::span<std::string> cells = g.Row(g.RowCount() - 1);
+        // The working row is not needed after this: its name moves into the grid.
+        cells[0] = std::move(row.name);
+        SetNumber(cells[1], fmt.f5, row.adjustedReading);
+        SetNumber(cells[2], fmt.f4, row.interiorDifference);
+        SetNumber(cells[3], fmt.f5, row.bearing);
+        SetNumber(cells[4], fmt.f4, row.exteriorDifference);
+        SetNumber(cells[5], fmt.f4, row.distance);
+        SetNumber(cells[6], fmt.f4, row.sideDifference);
+    }
+}
+
+}  // namespace
+
+void RunAdjustment(const platform::TextGrid& punoti, const std::string& xp, const std::string& yp,
+                   AdjustmentDisplay& d) {
+    if (punoti.RowCount() - 1 < 3 || xp.empty() || yp.empty()) {
+        throw platform::UserMessage(std::string(kMissingDataMessage));
+    }
+    for (const platform::TextGrid* grid : {&d.Matrice, &d.Risultati}) {
+        if (grid->ColCount() < 7) {
+            throw platform::ListIndexError(grid->ColCount());
+        }
+    }
+    ResetDisplay(d);
+
+    std::vector<KnownPoint> points;
+    double north0 = 0;
+    double east0 = 0;
+    try {
+        points = ReadKnownPointRows(punoti);
+        const ObservationCounts c = CountObservations(points);
+        d.n_ = platform::IntToStr(c.n);
+        d.ni_ = platform::IntToStr(c.ni);
+        d.ne_ = platform::IntToStr(c.ne);
+        d.nl_ = platform::IntToStr(c.nl);
+        north0 = platform::StrToFloat(xp);
+        east0 = platform::StrToFloat(yp);
+    } catch (const platform::ConversionError&) {
+        throw platform::UserMessage(std::string(kConversionMessage));
+    }
+
+    Adjustment adj = SolveAdjustment(points, north0, east0);
+    points = {};
+    WriteMatrix(d.Matrice, adj);
+    ComputePrecision(adj);
+
+    const Formats& fmt = TheFormats();
+    SetNumber(d._men, fmt.f8, adj.men);
+    SetNumber(d._teta, fmt.f4, adj.teta);
+    SetNumber(d._semin, fmt.f4, adj.b);
+    SetNumber(d._semag, fmt.f4, adj.a);
+
+    SetNumber(d.x_, fmt.f4, adj.north);
+    SetNumber(d.emx_, fmt.f5, adj.mN);
+    SetNumber(d.Y_, fmt.f4, adj.east);
+    SetNumber(d.EMY_, fmt.f5, adj.mE);
+    SetNumber(d.ema_, fmt.f6, adj.m0);
+    if (adj.counts.ni > 0) {
+        SetNumber(d.z_, fmt.f5, adj.z);
+    } else {
+        d.z_ = "0.00000";
+    }
+
+    ComputeAdjustedObservations(adj);
+    WriteResults(d.Risultati, adj);
+}
+
+}  // namespace ortix
