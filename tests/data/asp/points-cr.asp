@@ -1,0 +1,1 @@
+P1,7,5,2,pillarP2,1,2,3,north,wallP3,100,200
