@@ -322,6 +322,10 @@ bool LoadFieldBook(const std::string& path, const std::string& station, TextGrid
                          progress);
 }
 
+bool IsFieldBookExtension(std::string_view extension) {
+    return EqualsIgnoringCase(extension, ".sdr") || EqualsIgnoringCase(extension, ".dat");
+}
+
 std::string_view FileExtension(std::string_view path) {
     const size_t slash = path.rfind('/');
     const size_t dot = path.rfind('.');

@@ -101,6 +101,9 @@ bool ReadFieldBook(std::string_view bytes, std::string_view extension, const std
 bool LoadFieldBook(const std::string& path, const std::string& station, platform::TextGrid& sdr,
                    const Progress& progress = {});
 
+// Whether ReadFieldBook reads files of this extension: ".sdr" and ".dat", in any case.
+bool IsFieldBookExtension(std::string_view extension);
+
 // The extension of a file name with its dot, as written: "dir.d/Rilievo.SDR" -> ".SDR";
 // "" when the name has none.
 std::string_view FileExtension(std::string_view path);
