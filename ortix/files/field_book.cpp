@@ -131,20 +131,18 @@ bool ReadSdr(const std::vector<std::string_view>& lines, const std::string& stat
     }
     const std::string_view header = WithoutStx(lines[headerLine]);
     const std::string_view version = header.size() > 7 ? header.substr(7, 2) : std::string_view();
-    const SdrLayout* layout = LayoutOf(version);
 
     std::vector<std::string_view> records;
     AngleUnit unit;
-    if (layout != nullptr) {
+    if (LayoutOf(version) != nullptr) {
         unit = AngleUnitOf(header);
         ProgressTicker ticker(progress, 2 * lines.size());
         for (size_t i = headerLine + 1; i < lines.size(); ++i) {
             if (!ticker.Continue(i)) {
                 return false;
             }
-            const std::string_view line = lines[i];
-            if (line.starts_with("09") && TrimSpaces(Untrimmed(line, layout->station)) == station) {
-                records.push_back(line);
+            if (lines[i].starts_with("09") && SdrStationName(lines[i], version) == station) {
+                records.push_back(lines[i]);
             }
         }
     }
@@ -157,12 +155,13 @@ bool ReadSdr(const std::vector<std::string_view>& lines, const std::string& stat
         }
         const std::string_view record = records[i];
         const std::span<std::string> row = fresh.Row(static_cast<int>(i) + 1);
-        const std::string_view horizontal = TrimSpaces(Untrimmed(record, layout->horizontal));
-        const std::string_view zenith = TrimSpaces(Untrimmed(record, layout->zenith));
-        const std::string_view slope = SlopeDistanceOf(record, *layout);
-        row[StationReading::kPoint] = TrimSpaces(Untrimmed(record, layout->target));
+        const std::string_view horizontal = SdrHorizontalReading(record, version);
+        const std::string_view zenith = SdrZenithReading(record, version);
+        const std::string_view slope = SdrSlopeDistance(record, version);
+        row[StationReading::kPoint] = SdrTargetName(record, version);
         double zenithGon = 0;
         if (unit.convert) {
+            // An empty horizontal reading stays empty, as it does in gon.
             if (!horizontal.empty()) {
                 row[StationReading::kHorizontal] =
                     kConvertedAngleFormat(platform::StrToFloat(horizontal) * unit.gonPerUnit);
@@ -177,7 +176,7 @@ bool ReadSdr(const std::vector<std::string_view>& lines, const std::string& stat
         row[StationReading::kSlopeDistance] = slope;
         row[StationReading::kReducedDistance] =
             ReducedDistance(platform::StrToFloat(slope), zenithGon);
-        row[StationReading::kDescription] = TrimSpaces(Untrimmed(record, layout->description));
+        row[StationReading::kDescription] = SdrDescription(record, version);
     }
     sdr = std::move(fresh);
     return true;

@@ -1,5 +1,6 @@
 #include "ortix/files/transfer.h"
 
+#include "ortix/adjustment/page_texts.h"
 #include "ortix/files/coordinate_file.h"
 #include "ortix/files/field_book.h"
 #include "platform/errors.h"
@@ -16,8 +17,7 @@ using platform::TextGrid;
 
 namespace {
 
-// The columns of a row of punoti.
-constexpr int kKnownPointColumns = 6;
+constexpr int kKnownPointColumns = static_cast<int>(kPunotiHeader.size());
 
 }  // namespace
 

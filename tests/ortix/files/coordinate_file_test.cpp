@@ -19,14 +19,7 @@ using testsupport::Rows;
 
 // A coordinates table with the given data rows.
 TextGrid CoordiWith(const Rows& rows) {
-    TextGrid coordi = NewCoordiGrid();
-    coordi.SetRowCount(static_cast<int>(rows.size()) + 1);
-    for (size_t r = 0; r < rows.size(); ++r) {
-        for (size_t c = 0; c < rows[r].size(); ++c) {
-            coordi.SetCell(static_cast<int>(c), static_cast<int>(r) + 1, rows[r][c]);
-        }
-    }
-    return coordi;
+    return testsupport::WithDataRows(NewCoordiGrid(), rows);
 }
 
 const std::vector<std::string> kEmptyRow(5, "");

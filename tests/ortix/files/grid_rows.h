@@ -23,6 +23,17 @@ inline Rows DataRows(const platform::TextGrid& grid) {
     return rows;
 }
 
+// The table with its data rows replaced by `rows`; the title row stays.
+inline platform::TextGrid WithDataRows(platform::TextGrid grid, const Rows& rows) {
+    grid.SetRowCount(static_cast<int>(rows.size()) + 1);
+    for (size_t r = 0; r < rows.size(); ++r) {
+        for (size_t c = 0; c < rows[r].size(); ++c) {
+            grid.SetCell(static_cast<int>(c), static_cast<int>(r) + 1, rows[r][c]);
+        }
+    }
+    return grid;
+}
+
 // Row 0 of a table.
 inline std::vector<std::string> TitleRow(const platform::TextGrid& grid) {
     const auto row = grid.Row(0);

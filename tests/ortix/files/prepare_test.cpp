@@ -63,19 +63,26 @@ TEST(PrepareKnownPointsFile, ErrorsWriteNothing) {
         std::string message;
     };
     const Case cases[] = {
-        {"empty station", {kFieldBook, kCoordinates, {"", "1", "2"}},
+        {"empty station",
+         {kFieldBook, kCoordinates, {"", "1", "2"}},
          "Inserisci il nome della Stazione!!"},
-        {"provisional north with a comma", {kFieldBook, kCoordinates, {"P", "5000,5", "2999.6"}},
+        {"provisional north with a comma",
+         {kFieldBook, kCoordinates, {"P", "5000,5", "2999.6"}},
          "'5000,5' is not a valid floating point value"},
-        {"field book of another kind", {text, kCoordinates, {"P", "", ""}},
+        {"field book of another kind",
+         {text, kCoordinates, {"P", "", ""}},
          "Libretto non riconosciuto (.txt): le estensioni sono .sdr e .dat!!"},
-        {"missing field book", {missing, kCoordinates, {"P", "", ""}},
+        {"missing field book",
+         {missing, kCoordinates, {"P", "", ""}},
          "Cannot open file " + missing},
-        {"station not in the field book", {kFieldBook, kCoordinates, {"Z", "", ""}},
+        {"station not in the field book",
+         {kFieldBook, kCoordinates, {"Z", "", ""}},
          "La stazione Z non ha letture nel libretto " + kFieldBook + "!!"},
-        {"no reading has coordinates", {kFieldBook, otherNames, {"P", "", ""}},
+        {"no reading has coordinates",
+         {kFieldBook, otherNames, {"P", "", ""}},
          "Nessun punto letto dalla stazione P ha coordinate in " + otherNames + "!!"},
-        {"empty coordinate file", {kFieldBook, empty, {"P", "", ""}},
+        {"empty coordinate file",
+         {kFieldBook, empty, {"P", "", ""}},
          "Nessun punto letto dalla stazione P ha coordinate in " + empty + "!!"},
     };
     for (const Case& c : cases) {

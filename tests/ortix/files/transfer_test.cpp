@@ -19,27 +19,17 @@ using platform::TextGrid;
 using testsupport::DataRows;
 using testsupport::Rows;
 
-TextGrid GridWith(TextGrid grid, const Rows& rows) {
-    grid.SetRowCount(static_cast<int>(rows.size()) + 1);
-    for (size_t r = 0; r < rows.size(); ++r) {
-        for (size_t c = 0; c < rows[r].size(); ++c) {
-            grid.SetCell(static_cast<int>(c), static_cast<int>(r) + 1, rows[r][c]);
-        }
-    }
-    return grid;
-}
-
 TextGrid Coordi(const Rows& rows) {
-    return GridWith(NewCoordiGrid(), rows);
+    return testsupport::WithDataRows(NewCoordiGrid(), rows);
 }
 TextGrid Sdr(const Rows& rows) {
-    return GridWith(NewSdrGrid(), rows);
+    return testsupport::WithDataRows(NewSdrGrid(), rows);
 }
 
 // Known points typed before the transfer.
 TextGrid TypedPunoti() {
-    return GridWith(NewPunotiGrid(),
-                    {{"OLD", "1", "2", "3", "4", "5"}, {"OLD2", "", "", "", "", ""}});
+    return testsupport::WithDataRows(
+        NewPunotiGrid(), {{"OLD", "1", "2", "3", "4", "5"}, {"OLD2", "", "", "", "", ""}});
 }
 
 TEST(TransferToKnownPoints, FollowsTheCoordinatesThenTheReadings) {
@@ -138,7 +128,7 @@ TEST(TransferToKnownPoints, FieldBookAndCoordinatesAdjustAsTheTypedData) {
     AdjustmentDisplay fromFiles = NewAdjustmentDisplay();
     RunAdjustment(punoti, "5000.5", "2999.6", fromFiles);
     AdjustmentDisplay byHand = NewAdjustmentDisplay();
-    RunAdjustment(GridWith(NewPunotiGrid(), typed), "5000.5", "2999.6", byHand);
+    RunAdjustment(testsupport::WithDataRows(NewPunotiGrid(), typed), "5000.5", "2999.6", byHand);
     EXPECT_EQ(DataRows(fromFiles.Matrice), DataRows(byHand.Matrice));
     EXPECT_EQ(DataRows(fromFiles.Risultati), DataRows(byHand.Risultati));
     const std::vector<std::string> textsFromFiles = {
