@@ -38,7 +38,7 @@ platform::TextGrid NewCoordiGrid();
 // is never removed. Each line gives four fields split with TakeField and "," into name, east,
 // north and height, and what is left whole into the description; a short line repeats its last
 // field ('P1,100,200' gives height and description 200 too). No text is checked.
-// Returns true when coordi was changed, false when the progress hook cancelled (coordi as it was).
+// Returns true when the load is done, false when the progress hook cancelled (coordi as it was).
 bool ReadCoordinates(std::string_view bytes, platform::TextGrid& coordi,
                      const Progress& progress = {});
 
