@@ -12,7 +12,9 @@
 namespace sarvo {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The decimal exponent of the first significant digit of a mantissa text: "120.5" -> 2,
 // "-0.0012" -> -3, "0" -> 0.

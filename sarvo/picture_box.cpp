@@ -28,8 +28,8 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     const ViewRect& v = drawing_.view;
     const double width = v.right - v.left;
     const double height = v.bottom - v.top;
-    if (drawing_.strokes.empty() || !std::isfinite(width) || !std::isfinite(height) ||
-        width == 0 || height == 0) {
+    if (drawing_.strokes.empty() || !std::isfinite(width) || !std::isfinite(height) || width == 0 ||
+        height == 0) {
         return;
     }
     const QRectF area = contentsRect();

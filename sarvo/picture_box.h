@@ -11,17 +11,17 @@ namespace sarvo {
 class PictureBox : public QFrame {
     Q_OBJECT
 
-public:
+  public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     // Replaces the drawing (the box starts empty) and repaints.
     void SetDrawing(TriangleDrawing drawing);
     const TriangleDrawing& Drawing() const { return drawing_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     TriangleDrawing drawing_;
 };
 

@@ -31,7 +31,9 @@ const QColor kFormColour(224, 224, 224);
 const QColor kButtonColour(192, 192, 192);
 
 // Twips to pixels at the screen's logical resolution.
-int Px(int twips, int dpi) { return (twips * dpi + 720) / 1440; }
+int Px(int twips, int dpi) {
+    return (twips * dpi + 720) / 1440;
+}
 
 QRect TwipsRect(const QWidget& w, int left, int top, int width, int height) {
     const int dx = w.logicalDpiX();
@@ -53,8 +55,7 @@ int StoredPixels(const QSettings& settings, const QString& section, int dpi) {
 }
 
 QString TwipsText(int pixels, int dpi) {
-    return QString::fromStdString(
-        platform::IntToStr(std::llround(pixels * kTwipsPerInch / dpi)));
+    return QString::fromStdString(platform::IntToStr(std::llround(pixels * kTwipsPerInch / dpi)));
 }
 
 QIcon TriangleIcon() {
@@ -72,7 +73,8 @@ QIcon TriangleIcon() {
 
 }  // namespace
 
-Sarvo1::Sarvo1(QWidget* parent) : Sarvo1(static_cast<platform::qt::UserInterface*>(nullptr), parent) {}
+Sarvo1::Sarvo1(QWidget* parent)
+    : Sarvo1(static_cast<platform::qt::UserInterface*>(nullptr), parent) {}
 
 Sarvo1::Sarvo1(platform::qt::UserInterface& ui, QWidget* parent) : Sarvo1(&ui, parent) {}
 
@@ -121,7 +123,8 @@ void Sarvo1::BuildControls() {
     for (int i = 0; i < kBoxCount; ++i) {
         const auto k = static_cast<size_t>(i);
         Frame1[k] = new QGroupBox(QString::fromLatin1(kFrameCaptions[k]), this);
-        Frame1[k]->setGeometry(TwipsRect(*this, i < 3 ? 120 : 3120, 120 + 720 * (i % 3), 2895, 615));
+        Frame1[k]->setGeometry(
+            TwipsRect(*this, i < 3 ? 120 : 3120, 120 + 720 * (i % 3), 2895, 615));
         Text1[k] = new QLineEdit(Frame1[k]);
         Text1[k]->setGeometry(TwipsRect(*this, 120, 240, 2655, 285));
         Text1[k]->installEventFilter(this);
@@ -148,9 +151,8 @@ void Sarvo1::BuildControls() {
     }
 
     // The picture and the results box first, then the six boxes, then the buttons.
-    QWidget* order[] = {Picture1,   Text2,      Text1[0],   Text1[1],   Text1[2],
-                        Text1[3],   Text1[4],   Text1[5],   Command1[0], Command1[1],
-                        Command1[2], Command1[3]};
+    QWidget* order[] = {Picture1, Text2,    Text1[0],    Text1[1],    Text1[2],    Text1[3],
+                        Text1[4], Text1[5], Command1[0], Command1[1], Command1[2], Command1[3]};
     for (size_t k = 0; k + 1 < std::size(order); ++k) {
         QWidget::setTabOrder(order[k], order[k + 1]);
     }
@@ -159,7 +161,8 @@ void Sarvo1::BuildControls() {
 }
 
 void Sarvo1::FormLoad() {
-    const QSettings settings(QString::fromLatin1(kSettingsName), QString::fromLatin1(kSettingsName));
+    const QSettings settings(QString::fromLatin1(kSettingsName),
+                             QString::fromLatin1(kSettingsName));
     QPoint position(StoredPixels(settings, QStringLiteral("POSIZIONE_FORMx"), logicalDpiX()),
                     StoredPixels(settings, QStringLiteral("POSIZIONE_FORMy"), logicalDpiY()));
     // A screen unplugged since the last run must not hide the window.
@@ -177,8 +180,10 @@ void Sarvo1::FormLoad() {
 
 void Sarvo1::FormUnload() {
     QSettings settings(QString::fromLatin1(kSettingsName), QString::fromLatin1(kSettingsName));
-    settings.setValue(QStringLiteral("POSIZIONE_FORMx/Sarvo1"), TwipsText(pos().x(), logicalDpiX()));
-    settings.setValue(QStringLiteral("POSIZIONE_FORMy/Sarvo1"), TwipsText(pos().y(), logicalDpiY()));
+    settings.setValue(QStringLiteral("POSIZIONE_FORMx/Sarvo1"),
+                      TwipsText(pos().x(), logicalDpiX()));
+    settings.setValue(QStringLiteral("POSIZIONE_FORMy/Sarvo1"),
+                      TwipsText(pos().y(), logicalDpiY()));
 }
 
 void Sarvo1::closeEvent(QCloseEvent* event) {
@@ -191,8 +196,8 @@ bool Sarvo1::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // The boxes read '.' as the only decimal separator, whatever the keyboard writes.
         if (key->text() == QStringLiteral(",")) {
-            QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, key->modifiers(),
-                            QStringLiteral("."), key->isAutoRepeat(), 1);
+            QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, key->modifiers(), QStringLiteral("."),
+                            key->isAutoRepeat(), 1);
             QCoreApplication::sendEvent(watched, &point);
             return true;
         }
@@ -247,7 +252,9 @@ void Sarvo1::Command1Click(int index) {
     }
 }
 
-double Sarvo1::R() const { return Picture1->Drawing().R; }
+double Sarvo1::R() const {
+    return Picture1->Drawing().R;
+}
 
 std::string Sarvo1::BoxText(int index) const {
     return platform::qt::FromQString(Text1.at(static_cast<size_t>(index))->text());
@@ -259,10 +266,12 @@ void Sarvo1::SetBoxText(int index, const std::string& text) {
 
 void Sarvo1::SetResultsText(const std::string& text) {
     // The box keeps its lines apart by '\n'.
-    Text2->setPlainText(platform::qt::ToQString(text).replace(QStringLiteral("\r\n"),
-                                                              QStringLiteral("\n")));
+    Text2->setPlainText(
+        platform::qt::ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-void Sarvo1::DisegnaTriangolo() { Picture1->SetDrawing(DrawTriangle(solver_)); }
+void Sarvo1::DisegnaTriangolo() {
+    Picture1->SetDrawing(DrawTriangle(solver_));
+}
 
 }  // namespace sarvo

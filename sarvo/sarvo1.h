@@ -29,7 +29,7 @@ inline constexpr const char* kSettingsName = "Sarvo";
 class Sarvo1 : public QWidget, public TriangleView {
     Q_OBJECT
 
-public:
+  public:
     // Messages in real modal boxes over the window.
     explicit Sarvo1(QWidget* parent = nullptr);
     // Messages through ui, which must outlive the window (a ScriptedUserInterface in tests).
@@ -58,12 +58,12 @@ public:
     void SetResultsText(const std::string& text) override;
     void DisegnaTriangolo() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     // A typed ',' becomes '.'; Enter in an element box moves to the next one.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     Sarvo1(platform::qt::UserInterface* ui, QWidget* parent);
     void BuildControls();
     void FormLoad();

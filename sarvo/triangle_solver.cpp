@@ -16,7 +16,9 @@ using platform::UserMessage;
     throw UserMessage(text, kTitoloImpossibile, UserMessage::Icon::Exclamation);
 }
 
-double Square(double x) { return std::pow(x, 2); }
+double Square(double x) {
+    return std::pow(x, 2);
+}
 
 // The third angle of a triangle, 200 - (x + y) gon; the data stop when it is not positive.
 double RemainingAngle(double xGon, double yGon) {
@@ -51,7 +53,9 @@ void ProgramValues::SetAngleFactors() {
     RadPerGon = PiGreco / 200;
 }
 
-TriangleSolver::TriangleSolver(TriangleView& view) : view_(view) { Program.SetAngleFactors(); }
+TriangleSolver::TriangleSolver(TriangleView& view) : view_(view) {
+    Program.SetAngleFactors();
+}
 
 double TriangleSolver::SinGon(double angleGon) const {
     return std::sin(angleGon * Program.RadPerGon);
@@ -232,7 +236,8 @@ double TriangleSolver::SideOppositeIncludedAngle(double x, double y, double angl
     if (!(angleGon < 200)) {
         Impossibile(kSommaAngoli);
     }
-    const double square = Square(x) + Square(y) - 2 * x * y * std::cos(angleGon * Program.RadPerGon);
+    const double square =
+        Square(x) + Square(y) - 2 * x * y * std::cos(angleGon * Program.RadPerGon);
     if (!std::isfinite(square)) {
         Impossibile(kFuoriScala);
     }

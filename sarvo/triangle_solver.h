@@ -17,7 +17,7 @@ inline constexpr int kBoxCount = 6;
 
 // What the solver needs of its window. Texts are Windows-1252 bytes.
 class TriangleView {
-public:
+  public:
     virtual ~TriangleView() = default;
 
     // Input box 0 to 5.
@@ -61,7 +61,7 @@ inline constexpr const char* kNonTriangolo = "I dati non formano un triangolo!";
 inline constexpr const char* kFuoriScala = "Valori troppo grandi o troppo piccoli per il calcolo!";
 
 class TriangleSolver {
-public:
+  public:
     // Sets the angle factors of Program.
     explicit TriangleSolver(TriangleView& view);
 
@@ -86,7 +86,7 @@ public:
 
     ProgramValues Program;
 
-private:
+  private:
     void TreLati();
     void DueLatiAngoloCompreso1();
     void DueLatiAngoloCompreso2();

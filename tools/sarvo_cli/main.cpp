@@ -21,7 +21,7 @@ constexpr const char* kUsage =
     "Angoli in gon; \"\" per un elemento non dato.\n";
 
 class CommandLineBoxes : public sarvo::TriangleView {
-public:
+  public:
     std::array<std::string, sarvo::kBoxCount> boxes;
     std::string results;
     bool solved = false;
