@@ -42,16 +42,16 @@ TEST(StrToFloat, AcceptsPlainDecimalTextsWhateverTheLocale) {
 }
 
 TEST(StrToFloat, RejectsEverythingElseQuotingTheText) {
-    const char* bad[] = {"",      " ",    "12,5", "1 000", "abc", "12abc", "1e",  "e5",
-                         "--1",   "+-1",  ".",    "-",     "inf", "nan",   "0x10", "1e999",
-                         "1.2.3", "1e5.5", "١٢"};
+    const char* bad[] = {"",  " ", "12,5", "1 000", "abc",  "12abc", "1e",    "e5",    "--1", "+-1",
+                         ".", "-", "inf",  "nan",   "0x10", "1e999", "1.2.3", "1e5.5", "١٢"};
     for (const char* text : bad) {
         SCOPED_TRACE(text);
         try {
             StrToFloat(text);
             ADD_FAILURE() << "accepted";
         } catch (const ConversionError& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(text) + "' is not a valid floating point value");
+            EXPECT_EQ(std::string(e.what()),
+                      "'" + std::string(text) + "' is not a valid floating point value");
             EXPECT_EQ(e.Text(), text);
         }
         double v = 42;
@@ -103,6 +103,31 @@ TEST(FloatFormat, RoundsTo15DigitsThenHalfAwayFromZero) {
     }
 }
 
+TEST(FloatFormat, FifteenDigitTiesAndDecadeEdges) {
+    // The 15 significant digits are rounded ties-to-even on the exact binary value, and a rounding
+    // up at 10^k moves into the next decade; the values here sit on those edges.
+    const FormatCase cases[] = {
+        {"tie at the 15th digit, even stays", "0.0000", 123456789012344.5, "123456789012344.0000"},
+        {"tie at the 15th digit, odd goes up", "0.0000", 123456789012345.5, "123456789012346.0000"},
+        {"negative tie", "0.0000", -123456789012345.5, "-123456789012346.0000"},
+        {"just below 10", "0.0000", 9.9999999999999982, "10.0000"},
+        {"just below 1e-4", "0.0000", 9.9999999999999991e-05, "0.0001"},
+        {"1e-5 at five decimals", "0.00000", 1.0000000000000001e-05, "0.00001"},
+        {"just below 1e-5 at five decimals", "0.00000", 9.9999999999999991e-06, "0.00001"},
+        {"half of the fourth decimal below it in binary", "0.0000", 99999.999949999998,
+         "100000.0000"},
+        {"the same at five decimals", "0.00000", 99999.999949999998, "99999.99995"},
+        {"four decimals half up", "0.0000", 1234.5678499999999, "1234.5679"},
+        {"coordinate half up", "0.0000", 5000.0000499999996, "5000.0001"},
+        {"small half up", "0.0000", 0.00014999999999999999, "0.0002"},
+        {"just below 1e15", "0.0000", 999999999999999.88, "1000000000000000.0000"},
+    };
+    for (const FormatCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(FormatFloat(c.pattern, c.value), c.text);
+    }
+}
+
 TEST(FloatFormat, ReadsItsPattern) {
     const FloatFormat sarvo("######0.##0");
     EXPECT_EQ(sarvo.MinIntegerDigits(), 1);
@@ -114,8 +139,9 @@ TEST(FloatFormat, ReadsItsPattern) {
 
 TEST(FloatFormat, RefusesNonFiniteValues) {
     const FloatFormat f("0.0000");
-    for (double v : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                     -std::numeric_limits<double>::infinity()}) {
+    for (double v :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity()}) {
         EXPECT_THROW(f(v), ArithmeticError);
     }
 }
