@@ -29,7 +29,9 @@ double IntoHalfOpenCircle(double x) {
 }
 
 // The root of a variance-like quantity that rounding may have pushed just below zero.
-double SqrtNonNegative(double x) { return x > 0 ? std::sqrt(x) : 0; }
+double SqrtNonNegative(double x) {
+    return x > 0 ? std::sqrt(x) : 0;
+}
 
 void RequireDistance(const AdjustmentRow& row, const KnownPoint& point, size_t index) {
     if (!(row.distance > 0)) {

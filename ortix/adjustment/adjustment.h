@@ -56,9 +56,9 @@ struct AdjustmentRow {
     // Interior: P0 -> point; exterior and side: point -> P0; after the solution: adjusted P ->
     // point. gon, [0, 400).
     double bearing = 0;
-    double distance = 0;            // to P0; after the solution, to the adjusted P
-    double orientation = 0;         // o = bearing - r, gon, (0, 400] (interior rows)
-    double orientedReading = 0;     // phi = z0 + r, gon, (0, 400] (interior rows)
+    double distance = 0;                     // to P0; after the solution, to the adjusted P
+    double orientation = 0;                  // o = bearing - r, gon, (0, 400] (interior rows)
+    double orientedReading = 0;              // phi = z0 + r, gon, (0, 400] (interior rows)
     double aInt = 0, bInt = 0, lInt = 0;     // interior equation (a, b reduced by their means)
     double aExt = 0, bExt = 0, lExt = 0;     // exterior-bearing equation
     double aSide = 0, bSide = 0, lSide = 0;  // side equation
@@ -83,21 +83,21 @@ struct Adjustment {
     ObservationCounts counts;
     double north0 = 0, east0 = 0;  // provisional P0
     std::vector<AdjustmentRow> rows;
-    double z0 = 0;                      // mean orientation, gon, (0, 400]; 0 without directions
-    double sumAInt = 0, sumBInt = 0;    // sums of the unreduced interior coefficients
-    double n11 = 0, n12 = 0, n22 = 0;   // normal matrix
-    double n1 = 0, n2 = 0;              // normal right-hand side
+    double z0 = 0;                     // mean orientation, gon, (0, 400]; 0 without directions
+    double sumAInt = 0, sumBInt = 0;   // sums of the unreduced interior coefficients
+    double n11 = 0, n12 = 0, n22 = 0;  // normal matrix
+    double n1 = 0, n2 = 0;             // normal right-hand side
     double det = 0;
-    double dN = 0, dE = 0;              // corrections, length
-    double north = 0, east = 0;         // adjusted P
-    double z = 0;                       // adjusted orientation, gon, [0, 400); 0 without directions
-    double sumV2 = 0;                   // sum of the squared residuals, gon^2
-    int f = 0;                          // degrees of freedom
-    double m0 = 0;                      // mean error of unit weight, gon
-    double mN = 0, mE = 0;              // mean errors of north and east, length
-    double men = 0;                     // covariance of north and east, length^2
-    double teta = 0;                    // bearing of the semi-axis a, gon, [-50, 50]
-    double a = 0, b = 0;                // semi-axes of the error ellipse, length
+    double dN = 0, dE = 0;       // corrections, length
+    double north = 0, east = 0;  // adjusted P
+    double z = 0;                // adjusted orientation, gon, [0, 400); 0 without directions
+    double sumV2 = 0;            // sum of the squared residuals, gon^2
+    int f = 0;                   // degrees of freedom
+    double m0 = 0;               // mean error of unit weight, gon
+    double mN = 0, mE = 0;       // mean errors of north and east, length
+    double men = 0;              // covariance of north and east, length^2
+    double teta = 0;             // bearing of the semi-axis a, gon, [-50, 50]
+    double a = 0, b = 0;         // semi-axes of the error ellipse, length
 };
 
 // x reduced by whole circles into (-200, 200] gon: ReduceHalfCircle(399.9) = -0.1,

@@ -17,18 +17,32 @@ inline constexpr std::string_view kVersionText = "V. 2.1.1.2";
 
 // Title row of the known-points table punoti, columns 0 to 5.
 inline constexpr std::array<std::string_view, 6> kPunotiHeader = {
-    "          NOME           ", "  X / N   ", "  Y / E   ",
-    " Dir. Int.",                "Anom. Est.", "    Lato  ",
+    "          NOME           ",
+    "  X / N   ",
+    "  Y / E   ",
+    " Dir. Int.",
+    "Anom. Est.",
+    "    Lato  ",
 };
 // Title row of the equation matrix Matrice, columns 0 to 6.
 inline constexpr std::array<std::string_view, 7> kMatriceHeader = {
-    "           NOME           ", " Dato     ", "  Coeff. A", "  Coeff. B",
-    "   Scarto ",                 "   Residuo", " Res. Lin.",
+    "           NOME           ",
+    " Dato     ",
+    "  Coeff. A",
+    "  Coeff. B",
+    "   Scarto ",
+    "   Residuo",
+    " Res. Lin.",
 };
 // Title row of the adjusted observations Risultati, columns 0 to 6.
 inline constexpr std::array<std::string_view, 7> kRisultatiHeader = {
-    "           NOME           ", "Dir. int. ", "    Scarto", " Anomalia ",
-    "    Scarto",                 "   Lato   ", "    Scarto",
+    "           NOME           ",
+    "Dir. int. ",
+    "    Scarto",
+    " Anomalia ",
+    "    Scarto",
+    "   Lato   ",
+    "    Scarto",
 };
 
 // What a new or cleared known-points row holds: no name, "0.00" in the five numeric columns

@@ -13,7 +13,7 @@ namespace {
 constexpr int kNumberWidth = 10;
 
 class ReportText {
-public:
+  public:
     // One line, CR LF ended, from its pieces.
     template <typename... Pieces>
     void Line(const Pieces&... pieces) {
@@ -65,7 +65,7 @@ public:
     void Reserve(size_t size) { bytes_.reserve(size); }
     std::string Take() { return std::move(bytes_); }
 
-private:
+  private:
     std::string bytes_;
 };
 
@@ -118,8 +118,8 @@ std::string BuildAdjustmentReport(std::string_view titleText, std::string_view v
     out.Separator();
     out.Line("Punti Noti : ", platform::IntToStr(punoti.RowCount() - 1), tab,
              " Dir. Interne : ", display.ni_, tab, " Anom. Esterne : ", display.ne_, tab,
-             " Lati : ", display.nl_, tab, " Equazioni : ",
-             platform::IntToStr(display.Matrice.RowCount() - 1));
+             " Lati : ", display.nl_, tab,
+             " Equazioni : ", platform::IntToStr(display.Matrice.RowCount() - 1));
     out.Separator();
     out.Line("Matrice delle equazioni");
     out.Separator();

@@ -115,7 +115,8 @@ int RunAdjust(std::span<const std::string> args) {
         const std::string& output = outputs[i];
         try {
             if (!output.empty() && SameFile(input, output)) {
-                throw CommandError("il rapporto " + output + " sostituirebbe il file di punti noti");
+                throw CommandError("il rapporto " + output +
+                                   " sostituirebbe il file di punti noti");
             }
             const std::string report = AdjustmentReportOfFile(input);
             if (output.empty()) {

@@ -21,8 +21,8 @@ std::string ErrorTextUtf8(const std::exception& error) {
 }
 
 void PrintFileError(std::string_view fileName, const std::exception& error) {
-    const std::string line =
-        std::string(kProgramName) + ": " + std::string(fileName) + ": " + ErrorTextUtf8(error) + "\n";
+    const std::string line = std::string(kProgramName) + ": " + std::string(fileName) + ": " +
+                             ErrorTextUtf8(error) + "\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
@@ -33,7 +33,9 @@ int PrintUsageError(const UsageError& error) {
     return kExitUsage;
 }
 
-std::string ReadFileBytes(const std::string& path) { return platform::ReadFileBytes(path); }
+std::string ReadFileBytes(const std::string& path) {
+    return platform::ReadFileBytes(path);
+}
 
 void WriteFileBytes(const std::string& path, std::string_view bytes) {
     platform::WriteFileAtomic(path, bytes);
@@ -46,7 +48,9 @@ void WriteStdout(std::string_view bytes) {
     }
 }
 
-void PrintText(std::string_view utf8) { std::fwrite(utf8.data(), 1, utf8.size(), stdout); }
+void PrintText(std::string_view utf8) {
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+}
 
 std::string OutputPathInFolder(const std::string& folder, const std::string& inputPath,
                                std::string_view extension) {

@@ -29,14 +29,14 @@ struct Command {
 
 // A wrong command line; the text (UTF-8, Italian) is printed with a hint to --help, exit 2.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A failure of the tool itself for one file (UTF-8, Italian), such as an output that would
 // replace its input.
 class CommandError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
