@@ -91,6 +91,7 @@ Sarvo1::Sarvo1(platform::qt::UserInterface* ui, QWidget* parent)
     setPalette(pal);
     setAutoFillBackground(true);
     // The layout is absolute, for this size only.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFixedSize(Px(10080, logicalDpiX()), Px(5265, logicalDpiY()));
     BuildControls();
     FormLoad();

@@ -58,7 +58,7 @@ struct TriangleDrawing {
 };
 
 // The drawing of the triangle the solver holds (TA, TB, TC, Alfa, Beta and the program values
-// SemiPerimetro, AreaTriangolo, RaggioInscritto of its last results):
+// SemiPerimetro, AreaTriangolo, RaggioInscritto), once CalcolaTriangolo has reached its results:
 // - P1 = (0, 0), P2 (vertex of angle 3) = (TB, 0), P3 (vertex of angle 2) =
 //   (TC cos Alfa, TC sin Alfa); incentre I = (SemiPerimetro - TA, RaggioInscritto);
 // - R = TA TB TC / (4 AreaTriangolo); circumcentre C = (TB / 2, h), h = sqrt(R^2 - (TB / 2)^2),

@@ -267,50 +267,40 @@ void TriangleSolver::DueLatiAngoloCompreso3() {
     TreLati();
 }
 
-// The law of sines from the known side and its opposite angle.
 void TriangleSolver::UnLato2Angoli1() {
-    Alfa = RemainingAngle(Beta, Gamma);
-    const double sinAlfa = SinGon(Alfa);
-    if (!(sinAlfa > 0)) {
-        Impossibile(kNonTriangolo);
-    }
-    TB = TA / sinAlfa * SinGon(Beta);
-    TC = TA / sinAlfa * SinGon(Gamma);
-    RequireSide(TB);
-    RequireSide(TC);
-    WriteBox(1, TB);
-    WriteBox(2, TC);
-    WriteBox(3, Alfa);
+    SidesFromOneSide(0);
 }
 
 void TriangleSolver::UnLato2Angoli2() {
-    Beta = RemainingAngle(Alfa, Gamma);
-    const double sinBeta = SinGon(Beta);
-    if (!(sinBeta > 0)) {
-        Impossibile(kNonTriangolo);
-    }
-    TA = TB / sinBeta * SinGon(Alfa);
-    TC = TB / sinBeta * SinGon(Gamma);
-    RequireSide(TA);
-    RequireSide(TC);
-    WriteBox(0, TA);
-    WriteBox(2, TC);
-    WriteBox(4, Beta);
+    SidesFromOneSide(1);
 }
 
 void TriangleSolver::UnLato2Angoli3() {
-    Gamma = RemainingAngle(Alfa, Beta);
-    const double sinGamma = SinGon(Gamma);
-    if (!(sinGamma > 0)) {
+    SidesFromOneSide(2);
+}
+
+void TriangleSolver::SidesFromOneSide(int known) {
+    const std::array<double*, 3> sides = {&TA, &TB, &TC};
+    const std::array<double*, 3> angles = {&Alfa, &Beta, &Gamma};
+    const auto k = static_cast<size_t>(known);
+    *angles[k] = RemainingAngle(*angles[(k + 1) % 3], *angles[(k + 2) % 3]);
+    const double sinKnown = SinGon(*angles[k]);
+    if (!(sinKnown > 0)) {
         Impossibile(kNonTriangolo);
     }
-    TB = TC / sinGamma * SinGon(Beta);
-    TA = TC / sinGamma * SinGon(Alfa);
-    RequireSide(TA);
-    RequireSide(TB);
-    WriteBox(0, TA);
-    WriteBox(1, TB);
-    WriteBox(5, Gamma);
+    // The law of sines: side / sin(opposite angle) is the same for the three sides.
+    for (size_t j = 0; j < 3; ++j) {
+        if (j != k) {
+            *sides[j] = *sides[k] / sinKnown * SinGon(*angles[j]);
+            RequireSide(*sides[j]);
+        }
+    }
+    for (size_t j = 0; j < 3; ++j) {
+        if (j != k) {
+            WriteBox(static_cast<int>(j), *sides[j]);
+        }
+    }
+    WriteBox(known + 3, *angles[k]);
 }
 
 void TriangleSolver::DueLatiAngoloOpposto(double p, double q, double angleP, double& angleQ,

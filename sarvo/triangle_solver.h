@@ -100,6 +100,9 @@ class TriangleSolver {
     // angle sum R (between p and q), then solveThirdSide the side opposite R and the angles.
     void DueLatiAngoloOpposto(double p, double q, double angleP, double& angleQ, double& angleR,
                               void (TriangleSolver::*solveThirdSide)());
+    // Side `known` (0 to 2) and the two angles next to it: its opposite angle from the angle
+    // sum, the two other sides by the law of sines; writes the two sides, then the angle.
+    void SidesFromOneSide(int known);
     // The law of cosines: the side opposite the angle between the sides x and y.
     double SideOppositeIncludedAngle(double x, double y, double angleGon) const;
     double SinGon(double angleGon) const;
