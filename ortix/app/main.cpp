@@ -1,6 +1,6 @@
 // Ortix: least-squares plane adjustment of an isolated point.
 
-#include "ortix/app/ortixform.h"
+#include "ortix/app/ortix_windows.h"
 #include "platform/qt/handler.h"
 
 #include <QApplication>
@@ -17,10 +17,9 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     try {
-        QApplication::setApplicationDisplayName(
-            QStringLiteral("Compensazione Planimetrica di Punto isolato"));
-        ortix::TForm1 form;
-        form.show();
+        QApplication::setApplicationDisplayName(QString::fromLatin1(ortix::kApplicationTitle));
+        const ortix::OrtixWindows windows = ortix::CreateOrtixWindows();
+        windows.Form1->show();
         return QApplication::exec();
     } catch (const std::exception& error) {
         QMessageBox::critical(nullptr, QApplication::applicationDisplayName(),

@@ -1,11 +1,17 @@
 #include "platform/qt/user_interface.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <algorithm>
+#include <utility>
 
 namespace platform::qt {
 namespace {
@@ -87,6 +93,55 @@ bool QtUserInterface::Execute(FileDialog& dialog) {
 
 int QtUserInterface::ShowModal(QDialog& dialog) { return dialog.exec(); }
 
+namespace {
+
+class DialogProgress : public ProgressReport {
+public:
+    DialogProgress(QWidget* parent, QString label) : parent_(parent), label_(std::move(label)) {
+        clock_.start();
+    }
+
+    bool Update(double fraction) override {
+        if (dialog_ == nullptr) {
+            if (clock_.elapsed() < 500) {
+                return true;
+            }
+            dialog_ = std::make_unique<QProgressDialog>(label_, QStringLiteral("Annulla"), 0, 1000,
+                                                        parent_);
+            dialog_->setWindowModality(Qt::WindowModal);
+            dialog_->setMinimumDuration(0);
+        }
+        dialog_->setValue(static_cast<int>(std::clamp(fraction, 0.0, 1.0) * 1000));
+        QCoreApplication::processEvents();
+        return !dialog_->wasCanceled();
+    }
+
+private:
+    QWidget* parent_;
+    QString label_;
+    QElapsedTimer clock_;
+    std::unique_ptr<QProgressDialog> dialog_;
+};
+
+class CountingProgress : public ProgressReport {
+public:
+    CountingProgress(int& updates, int cancelAt) : updates_(updates), cancelAt_(cancelAt) {}
+    bool Update(double) override {
+        ++updates_;
+        return cancelAt_ == 0 || updates_ < cancelAt_;
+    }
+
+private:
+    int& updates_;
+    int cancelAt_;
+};
+
+}  // namespace
+
+std::unique_ptr<ProgressReport> QtUserInterface::StartProgress(const QString& label) {
+    return std::make_unique<DialogProgress>(parent_, label);
+}
+
 void ScriptedUserInterface::ShowMessage(const QString& title, const QString& text,
                                         UserMessage::Icon icon) {
     shown_.push_back({Shown::Kind::Message, title, text, icon, {}});
@@ -118,6 +173,11 @@ bool ScriptedUserInterface::Execute(FileDialog& dialog) {
 int ScriptedUserInterface::ShowModal(QDialog& dialog) {
     shown_.push_back({Shown::Kind::Modal, dialog.windowTitle(), {}, UserMessage::Icon::Information, {}});
     return QDialog::Accepted;
+}
+
+std::unique_ptr<ProgressReport> ScriptedUserInterface::StartProgress(const QString& label) {
+    shown_.push_back({Shown::Kind::Progress, label, {}, UserMessage::Icon::Information, {}});
+    return std::make_unique<CountingProgress>(progressUpdates_, cancelAt_);
 }
 
 QStringList ScriptedUserInterface::Texts() const {

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,14 @@ struct FileDialog {
     QString Suffix() const;
 };
 
+// The progress of one long operation, shown while it lives.
+class ProgressReport {
+public:
+    virtual ~ProgressReport() = default;
+    // The fraction done, in [0, 1]; false when the user asked to cancel.
+    virtual bool Update(double fraction) = 0;
+};
+
 class UserInterface {
 public:
     virtual ~UserInterface() = default;
@@ -51,6 +60,9 @@ public:
     virtual bool Execute(FileDialog& dialog) = 0;
     // Shows a window's own dialog modally; returns its result code.
     virtual int ShowModal(QDialog& dialog) = 0;
+    // Starts reporting the progress of a long operation under the label; a short one never
+    // shows anything.
+    virtual std::unique_ptr<ProgressReport> StartProgress(const QString& label) = 0;
 };
 
 // The real boxes and dialogs, modal over a parent window.
@@ -63,6 +75,8 @@ public:
     void ShowError(const QString& text) override;
     bool Execute(FileDialog& dialog) override;
     int ShowModal(QDialog& dialog) override;
+    // A progress dialog with a cancel button, shown once the operation has taken half a second.
+    std::unique_ptr<ProgressReport> StartProgress(const QString& label) override;
 
 private:
     QWidget* parent_;
@@ -72,7 +86,7 @@ private:
 class ScriptedUserInterface : public UserInterface {
 public:
     struct Shown {
-        enum class Kind { Message, Error, Dialog, Modal };
+        enum class Kind { Message, Error, Dialog, Modal, Progress };
         Kind kind;
         QString title;
         QString text;  // message or error text; for a file dialog its filter
@@ -92,6 +106,11 @@ public:
     // Records the dialog's title and returns at once with QDialog::Accepted; the dialog is not
     // shown, so its state can be read afterwards.
     int ShowModal(QDialog& dialog) override;
+    // Records the label; the operation is cancelled at its n-th update after CancelProgressAt(n).
+    std::unique_ptr<ProgressReport> StartProgress(const QString& label) override;
+    void CancelProgressAt(int update) { cancelAt_ = update; }
+    // Updates received by the progress reports so far.
+    int ProgressUpdates() const { return progressUpdates_; }
 
     const std::vector<Shown>& History() const { return shown_; }
     // Texts of the messages and errors shown so far, in order.
@@ -101,6 +120,8 @@ public:
 private:
     std::deque<std::optional<QString>> answers_;
     std::vector<Shown> shown_;
+    int cancelAt_ = 0;
+    int progressUpdates_ = 0;
 };
 
 }  // namespace platform::qt
