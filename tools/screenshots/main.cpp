@@ -5,12 +5,16 @@
 #include "ortix/app/ortix_windows.h"
 #include "platform/qt/qtext.h"
 #include "platform/qt/user_interface.h"
+#include "sarvo/sarvo1.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTabWidget>
 #include <QTextStream>
 
@@ -71,5 +75,18 @@ int main(int argc, char** argv) {
     w.AboutBox->Version->setText(platform::qt::ToQString(f.VersionText()));
     ok = Save(*w.AboutBox, dir, "ortix-informazioni.png") && ok;
     ok = Save(*w.OKRightDlg, dir, "ortix-istruzioni.png") && ok;
+
+    // Sarvo after solving the 3-4-5 triangle, with settings kept away from the user's.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    sarvo::Sarvo1 triangle(ui);
+    const char* sides[] = {"3", "4", "5"};
+    for (int i = 0; i < 3; ++i) {
+        triangle.Text1[static_cast<size_t>(i)]->setText(QString::fromLatin1(sides[i]));
+    }
+    triangle.show();
+    triangle.Command1[0]->click();
+    QApplication::processEvents();
+    ok = Save(triangle, dir, "sarvo.png") && ok;
     return ok ? 0 : 1;
 }
