@@ -1,6 +1,6 @@
 // Renders every page and dialog of Ortix, and Sarvo after a solved triangle, to PNG files on the
 // offscreen platform: screenshots OUTDIR. The main page shows a real adjustment of the example
-// station in examples/.
+// station in examples/, the field-book page its field book and coordinate list.
 
 #include "ortix/app/ortix_windows.h"
 #include "platform/qt/qtext.h"
@@ -55,6 +55,10 @@ int main(int argc, char** argv) {
     ui.QueueFile(QStringLiteral(ORTIX_EXAMPLES_DIR "/stazione-100.not"));
     f.Handle(&ortix::TForm1::CaricadaFile1Click);
     f.Handle(&ortix::TForm1::Button1Click);
+    ui.QueueFile(QStringLiteral(ORTIX_EXAMPLES_DIR "/rilievo-100.sdr"));
+    f.Handle(&ortix::TForm1::CaricaLibretto1Click);
+    ui.QueueFile(QStringLiteral(ORTIX_EXAMPLES_DIR "/capisaldi.asp"));
+    f.Handle(&ortix::TForm1::CaricaCoordinate2Click);
     for (const QString& text : ui.Texts()) {
         std::fprintf(stderr, "%s\n", qPrintable(text));
     }
