@@ -8,6 +8,7 @@
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 #include "tests/ortix/adjustment/adjustment_network.h"
+#include "tests/ortix/files/grid_rows.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -25,11 +26,6 @@ using Row = std::vector<std::string>;
 const std::string kTitle(kTitleText);
 const std::string kVersion(kVersionText);
 
-std::string DataFile(const std::string& name) {
-    const std::string here = __FILE__;
-    return here.substr(0, here.rfind('/')) + "/../../data/" + name;
-}
-
 std::vector<std::string> Lines(const std::string& bytes) {
     return platform::SplitLines(bytes);
 }
@@ -40,12 +36,13 @@ std::vector<std::string> Lines(const std::string& bytes) {
 TEST(AdjustmentReport, GoldenReportOfAMixedStation) {
     StationTexts station;
     platform::TextGrid punoti = NewPunotiGrid();
-    LoadKnownPoints(DataFile("not/stazione_mista.not"), station, punoti);
+    LoadKnownPoints(testsupport::TestDataFile("not/stazione_mista.not"), station, punoti);
     const std::vector<KnownPoint> points = ReadKnownPointRows(punoti);
     AdjustmentDisplay display = NewAdjustmentDisplay();
     RunAdjustment(punoti, station.xp_, station.yp_, display);
     const std::string report = BuildAdjustmentReport(kTitle, kVersion, station, punoti, display);
-    EXPECT_EQ(report, platform::ReadFileBytes(DataFile("adjustment_report/stazione_mista.txt")));
+    EXPECT_EQ(report, platform::ReadFileBytes(
+                          testsupport::TestDataFile("adjustment_report/stazione_mista.txt")));
 
     const double n0 = platform::StrToFloat(station.xp_);
     const double e0 = platform::StrToFloat(station.yp_);
