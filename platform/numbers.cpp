@@ -7,6 +7,7 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <system_error>
@@ -96,7 +97,11 @@ constexpr double kPowersOfTen[] = {1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1,
                                    1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
                                    1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16};
 
-// 128 bits hold the exact products of the fast digit path.
+// 10^-k for k = 0 to 15, the nearest doubles.
+constexpr double kInversePowersOfTen[] = {1e0,  1e-1, 1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,
+                                          1e-8, 1e-9, 1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15};
+
+// 128 bits hold the exact products of the fast path.
 __extension__ using Uint128 = unsigned __int128;
 
 // x / 2^shift rounded to nearest, ties to even, as the decimal conversion rounds.
@@ -110,11 +115,12 @@ Uint128 ShiftRoundHalfEven(Uint128 x, int shift) {
     return rest > half || (rest == half && (q & 1) != 0) ? q + 1 : q;
 }
 
-// The 15 significant digits of v > 0 and the decimal exponent of the first, exactly as
-// to_chars(v, scientific, 14) gives them, in integer arithmetic: v = m / 2^shift, and m · 10^scale
-// fits 128 bits for 1e-5 <= v < 1e15, the values the patterns meet in practice. Several times
-// faster than the general conversion; false outside that range.
-bool FifteenDigits(double v, std::array<char, 16>& digits, int& exponent) {
+// The value times 10^maxDec, rounded as the general path of FloatFormat rounds it: first to 15
+// significant digits, ties to even on the exact binary value (as to_chars does), then half away
+// from zero to maxDec decimals. Exact integer arithmetic: v = m / 2^shift, and m · 10^scale fits
+// 128 bits for 1e-5 <= v < 1e15, the values the patterns meet in practice. False outside that
+// range or when the result would not fit 64 bits.
+bool ScaledToDecimals(double v, int maxDec, uint64_t& scaled) {
     if (!(v >= 1e-5 && v < 1e15)) {
         return false;
     }
@@ -127,40 +133,106 @@ bool FifteenDigits(double v, std::array<char, 16>& digits, int& exponent) {
     // are not exact) and moves a rounding up to 10^15 into the next decade.
     int e = ((biased - 1023) * 78913) >> 18;
     e += v >= kPowersOfTen[e + 1 - kLowestPower] ? 1 : 0;
-    uint64_t n = 0;
+    uint64_t digits15 = 0;
     for (int tries = 0;; ++tries) {
         const int scale = 14 - e;
         if (tries == 4 || scale < 0 || scale > 19) {
             return false;
         }
-        const Uint128 x = ShiftRoundHalfEven(static_cast<Uint128>(m) * kPow10[scale], shift);
-        if (x >= kPow10[15]) {
+        const Uint128 n = ShiftRoundHalfEven(static_cast<Uint128>(m) * kPow10[scale], shift);
+        if (n >= kPow10[15]) {
             ++e;
-        } else if (x < kPow10[14]) {
+        } else if (n < kPow10[14]) {
             --e;
         } else {
-            n = static_cast<uint64_t>(x);
+            digits15 = static_cast<uint64_t>(n);
             break;
         }
     }
-    // Two independent runs of two digits at a time: the first 7 digits and the last 8.
+    // digits15 · 10^(e - 14) is the value to 15 digits; keep of them stay.
+    const int keep = e + 1 + maxDec;
+    if (keep < 0) {
+        scaled = 0;
+    } else if (keep >= 15) {
+        if (keep > 19) {
+            return false;
+        }
+        scaled = digits15 * kPow10[keep - 15];
+    } else {
+        // The quotient by a multiplication with the reciprocal, off by at most one below 2^53,
+        // and corrected by the remainder.
+        const int drop = 15 - keep;
+        const auto unit = static_cast<int64_t>(kPow10[drop]);
+        const auto n = static_cast<int64_t>(digits15);
+        int64_t q = static_cast<int64_t>(static_cast<double>(n) * kInversePowersOfTen[drop]);
+        int64_t rest = n - q * unit;
+        if (rest < 0) {
+            --q;
+            rest += unit;
+        } else if (rest >= unit) {
+            ++q;
+            rest -= unit;
+        }
+        scaled = static_cast<uint64_t>(q + (rest >= unit / 2 ? 1 : 0));
+    }
+    return true;
+}
+
+// The text of a value that ScaledToDecimals takes, or of a zero: the fast path of AppendTo.
+bool AppendFast(std::string& out, double value, int minInt, int minDec, int maxDec) {
+    const double magnitude = std::fabs(value);
+    uint64_t scaled = 0;
+    // Below 9e-6 the 15 digits start at the sixth decimal or later: nothing is left at four.
+    const bool zero = magnitude == 0 || (maxDec <= 4 && magnitude < 9e-6);
+    if (maxDec > 18 || minInt > 20 || (!zero && !ScaledToDecimals(magnitude, maxDec, scaled))) {
+        return false;
+    }
+    // The digits of scaled, right to left, two at a time, padded with zeros to the decimals
+    // and the pattern's integer digits.
     static constexpr char kPairs[] =
         "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
         "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
         "8081828384858687888990919293949596979899";
-    std::array<char, 16> both{};
-    auto eightDigits = [](uint32_t x, char* at) {
-        for (int i = 6; i >= 0; i -= 2) {
-            const char* pair = kPairs + 2 * (x % 100);
-            x /= 100;
-            at[i] = pair[0];
-            at[i + 1] = pair[1];
-        }
-    };
-    eightDigits(static_cast<uint32_t>(n / 100000000), both.data());
-    eightDigits(static_cast<uint32_t>(n % 100000000), both.data() + 8);
-    std::copy(both.begin() + 1, both.end(), digits.begin());
-    exponent = e;
+    std::array<char, 48> buffer;
+    char* const end = buffer.data() + buffer.size();
+    char* p = end;
+    uint64_t rest = scaled;
+    while (rest >= 100) {
+        const char* pair = kPairs + 2 * (rest % 100);
+        rest /= 100;
+        *--p = pair[1];
+        *--p = pair[0];
+    }
+    if (rest >= 10) {
+        *--p = kPairs[2 * rest + 1];
+        *--p = kPairs[2 * rest];
+    } else if (rest > 0) {
+        *--p = static_cast<char>('0' + rest);
+    }
+    char* const first = end - std::max<ptrdiff_t>(end - p, maxDec + minInt);
+    while (p > first) {
+        *--p = '0';
+    }
+    const ptrdiff_t intDigits = (end - p) - maxDec;
+    // The decimals the pattern lets go when they are zeros.
+    int decimals = maxDec;
+    while (decimals > minDec && end[decimals - maxDec - 1] == '0') {
+        --decimals;
+    }
+    const bool sign = value < 0 && scaled != 0;
+    const size_t length = (sign ? 1 : 0) + static_cast<size_t>(intDigits) +
+                          (decimals > 0 ? static_cast<size_t>(decimals) + 1 : 0);
+    const size_t start = out.size();
+    out.resize(start + length);
+    char* o = out.data() + start;
+    if (sign) {
+        *o++ = '-';
+    }
+    o = std::copy(p, p + intDigits, o);
+    if (decimals > 0) {
+        *o++ = '.';
+        std::copy(p + intDigits, p + intDigits + decimals, o);
+    }
     return true;
 }
 
@@ -221,31 +293,32 @@ FloatFormat::FloatFormat(std::string_view pattern) {
 }
 
 void FloatFormat::AppendTo(std::string& out, double value) const {
+    // The common values in integer arithmetic, several times faster than the decimal conversion
+    // below and digit for digit the same.
+    if (AppendFast(out, value, minInt_, minDec_, maxDec_)) {
+        return;
+    }
     if (!std::isfinite(value)) {
         throw ArithmeticError(ArithmeticError::Kind::InvalidOperation);
     }
-    const bool negative = std::signbit(value);
+    // 15 significant digits: "d.dddddddddddddde[+-]xx".
+    std::array<char, 40> sci{};
+    const auto res = std::to_chars(sci.data(), sci.data() + sci.size(), value,
+                                   std::chars_format::scientific, 14);
+    const char* p = sci.data();
+    const bool negative = *p == '-';
+    if (negative) {
+        ++p;
+    }
     std::array<char, 16> digits{};
     int nd = 0;
-    int exponent = 0;
-    if (value == 0) {
-        digits.fill('0');
-        nd = 15;
-    } else if (FifteenDigits(std::fabs(value), digits, exponent)) {
-        nd = 15;
-    } else {
-        // 15 significant digits: "d.dddddddddddddde[+-]xx".
-        std::array<char, 40> sci{};
-        const auto res = std::to_chars(sci.data(), sci.data() + sci.size(), value,
-                                       std::chars_format::scientific, 14);
-        const char* p = sci.data() + (negative ? 1 : 0);
-        for (; p < res.ptr && *p != 'e'; ++p) {
-            if (*p != '.') {
-                digits[static_cast<size_t>(nd++)] = *p;
-            }
+    for (; p < res.ptr && *p != 'e'; ++p) {
+        if (*p != '.') {
+            digits[static_cast<size_t>(nd++)] = *p;
         }
-        std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, exponent);
     }
+    int exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, exponent);
 
     // pointPos digits stand before the decimal point; keep = digits that survive the rounding.
     int pointPos = exponent + 1;
@@ -284,33 +357,25 @@ void FloatFormat::AppendTo(std::string& out, double value) const {
     }
     auto digitAt = [&](int i) { return i >= 0 && i < nd ? digits[static_cast<size_t>(i)] : '0'; };
 
+    if (negative && !zero) {
+        out.push_back('-');
+    }
     const int intDigits = std::max(pointPos, 0);
+    for (int i = intDigits; i < minInt_; ++i) {
+        out.push_back('0');
+    }
+    for (int i = 0; i < intDigits; ++i) {
+        out.push_back(digitAt(i));
+    }
     // Decimals: all significant ones up to maxDec_, at least minDec_.
     int decimals = maxDec_;
     while (decimals > minDec_ && digitAt(pointPos + decimals - 1) == '0') {
         --decimals;
     }
-    // The text in one piece: sign, integer digits with the pattern's leading zeros, decimals.
-    const bool sign = negative && !zero;
-    const int leadingZeros = std::max(minInt_ - intDigits, 0);
-    const size_t length = (sign ? 1 : 0) + static_cast<size_t>(leadingZeros + intDigits) +
-                          (decimals > 0 ? static_cast<size_t>(decimals) + 1 : 0);
-    const size_t start = out.size();
-    out.resize(start + length);
-    char* p = out.data() + start;
-    if (sign) {
-        *p++ = '-';
-    }
-    for (int i = 0; i < leadingZeros; ++i) {
-        *p++ = '0';
-    }
-    for (int i = 0; i < intDigits; ++i) {
-        *p++ = digitAt(i);
-    }
     if (decimals > 0) {
-        *p++ = '.';
+        out.push_back('.');
         for (int i = 0; i < decimals; ++i) {
-            *p++ = digitAt(pointPos + i);
+            out.push_back(digitAt(pointPos + i));
         }
     }
 }
