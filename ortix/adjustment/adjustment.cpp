@@ -6,7 +6,9 @@
 #include "platform/errors.h"
 #include "platform/numbers.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace ortix {
 namespace {
@@ -33,9 +35,11 @@ double SqrtNonNegative(double x) {
     return x > 0 ? std::sqrt(x) : 0;
 }
 
-void RequireDistance(const AdjustmentRow& row, const KnownPoint& point, size_t index) {
+template <typename NameOf>
+void RequireDistance(const AdjustmentRow& row, size_t index, NameOf nameOf) {
     if (!(row.distance > 0)) {
-        throw platform::UserMessage(ZeroDistanceMessage(point.name, static_cast<int>(index) + 1));
+        throw platform::UserMessage(
+            ZeroDistanceMessage(nameOf(index), static_cast<int>(index) + 1));
     }
 }
 
@@ -58,35 +62,46 @@ double ReduceHalfCircle(double x) {
     return r;
 }
 
-ObservationCounts CountObservations(std::span<const KnownPoint> points) {
+namespace {
+
+// The counts of known points or of working rows, which hold the same observation fields.
+template <typename Rows>
+ObservationCounts CountOf(const Rows& rows) {
     ObservationCounts c;
-    c.n = static_cast<int>(points.size());
-    for (const KnownPoint& p : points) {
-        c.ni += p.direction != 0 ? 1 : 0;
-        c.ne += p.exteriorBearing != 0 ? 1 : 0;
-        c.nl += p.side != 0 ? 1 : 0;
+    c.n = static_cast<int>(rows.size());
+    for (const auto& row : rows) {
+        c.ni += row.direction != 0 ? 1 : 0;
+        c.ne += row.exteriorBearing != 0 ? 1 : 0;
+        c.nl += row.side != 0 ? 1 : 0;
     }
     return c;
 }
 
-Adjustment SolveAdjustment(std::span<const KnownPoint> points, double north0, double east0) {
-    Adjustment adj;
-    adj.counts = CountObservations(points);
+}  // namespace
+
+ObservationCounts CountObservations(std::span<const KnownPoint> points) {
+    return CountOf(points);
+}
+
+namespace {
+
+// The name padded to the width of the name column.
+void SetPaddedName(std::string& out, std::string_view name) {
+    out.reserve(std::max<size_t>(name.size(), kPointNameWidth));
+    out.assign(name);
+    if (out.size() < kPointNameWidth) {
+        out.append(kPointNameWidth - out.size(), ' ');
+    }
+}
+
+// SolveAdjustment on rows that hold their input values; nameOf(i) is the name of row i as the
+// table holds it, for the message of a zero distance.
+template <typename NameOf>
+void SolveRows(Adjustment& adj, double north0, double east0, NameOf nameOf) {
     adj.north0 = north0;
     adj.east0 = east0;
     const ObservationCounts& c = adj.counts;
     std::vector<AdjustmentRow>& rows = adj.rows;
-    rows.resize(points.size());
-    for (size_t i = 0; i < points.size(); ++i) {
-        const KnownPoint& p = points[i];
-        AdjustmentRow& row = rows[i];
-        row.name = PadRight(p.name, kPointNameWidth, " ");
-        row.north = p.north;
-        row.east = p.east;
-        row.direction = p.direction;
-        row.exteriorBearing = p.exteriorBearing;
-        row.side = p.side;
-    }
 
     TOPERAZIONE op;
     // Bearing and distance of the row, from P0 to the point or from the point to P0.
@@ -121,7 +136,7 @@ Adjustment SolveAdjustment(std::span<const KnownPoint> points, double north0, do
                 continue;
             }
             fromP0(row);
-            RequireDistance(row, points[i], i);
+            RequireDistance(row, i, nameOf);
             double o = row.bearing - row.direction;
             if (o <= 0) {
                 o += kFullCircleGon;
@@ -162,7 +177,7 @@ Adjustment SolveAdjustment(std::span<const KnownPoint> points, double north0, do
                 continue;
             }
             toP0(row);
-            RequireDistance(row, points[i], i);
+            RequireDistance(row, i, nameOf);
             row.aExt = -(kRho * SinGon(row.bearing) / row.distance);
             row.bExt = kRho * CosGon(row.bearing) / row.distance;
             row.lExt = ReduceHalfCircle(row.bearing - row.exteriorBearing);
@@ -176,7 +191,7 @@ Adjustment SolveAdjustment(std::span<const KnownPoint> points, double north0, do
                 continue;
             }
             toP0(row);
-            RequireDistance(row, points[i], i);
+            RequireDistance(row, i, nameOf);
             // The linearised distance equation times rho/d, so that its residual is in gon.
             row.aSide = kRho * CosGon(row.bearing) / row.distance;
             row.bSide = kRho * SinGon(row.bearing) / row.distance;
@@ -254,6 +269,34 @@ Adjustment SolveAdjustment(std::span<const KnownPoint> points, double north0, do
             }
         }
     }
+    // Every number the matrix shows is finite past this point, so writing it cannot fail.
+    for (const AdjustmentRow& row : rows) {
+        const double sum = row.aInt + row.bInt + row.lInt + row.vInt + row.aExt + row.bExt +
+                           row.lExt + row.vExt + row.aSide + row.bSide + row.lSide + row.vSide +
+                           row.linearResidual;
+        if (!std::isfinite(sum)) {
+            throw platform::ArithmeticError(platform::ArithmeticError::Kind::InvalidOperation);
+        }
+    }
+}
+
+}  // namespace
+
+Adjustment SolveAdjustment(std::span<const KnownPoint> points, double north0, double east0) {
+    Adjustment adj;
+    adj.counts = CountObservations(points);
+    adj.rows.resize(points.size());
+    for (size_t i = 0; i < points.size(); ++i) {
+        const KnownPoint& p = points[i];
+        AdjustmentRow& row = adj.rows[i];
+        SetPaddedName(row.name, p.name);
+        row.north = p.north;
+        row.east = p.east;
+        row.direction = p.direction;
+        row.exteriorBearing = p.exteriorBearing;
+        row.side = p.side;
+    }
+    SolveRows(adj, north0, east0, [&](size_t i) -> const std::string& { return points[i].name; });
     return adj;
 }
 
@@ -331,6 +374,10 @@ void ComputeAdjustedObservations(Adjustment& adj) {
         row.exteriorDifference =
             row.exteriorBearing != 0 ? ReduceHalfCircle(reversed - row.bearing) : 0;
         row.sideDifference = row.side != 0 ? row.side - row.distance : 0;
+        if (!std::isfinite(row.adjustedReading + row.bearing + row.distance +
+                           row.interiorDifference + row.exteriorDifference + row.sideDifference)) {
+            throw platform::ArithmeticError(platform::ArithmeticError::Kind::InvalidOperation);
+        }
     }
 }
 
@@ -348,22 +395,48 @@ AdjustmentDisplay NewAdjustmentDisplay() {
     return display;
 }
 
-std::vector<KnownPoint> ReadKnownPointRows(const platform::TextGrid& punoti) {
+namespace {
+
+// Columns 1 to 5 of a punoti row into the numbers of a KnownPoint or an AdjustmentRow, in column
+// order, so that the first bad cell is the one reported.
+template <typename Target>
+void ConvertCells(std::span<const std::string> cells, Target& target) {
+    target.north = platform::StrToFloat(cells[1]);
+    target.east = platform::StrToFloat(cells[2]);
+    target.direction = platform::StrToFloat(cells[3]);
+    target.exteriorBearing = platform::StrToFloat(cells[4]);
+    target.side = platform::StrToFloat(cells[5]);
+}
+
+void RequirePunotiColumns(const platform::TextGrid& punoti) {
     if (punoti.ColCount() < 6) {
         throw platform::ListIndexError(punoti.ColCount());
     }
-    std::vector<KnownPoint> points;
-    const int last = punoti.RowCount() - 1;
-    points.reserve(last > 0 ? static_cast<size_t>(last) : 0);
-    for (int r = 1; r <= last; ++r) {
+}
+
+// The data rows of punoti straight into the working rows, with the counts.
+void ReadRows(const platform::TextGrid& punoti, Adjustment& adj) {
+    RequirePunotiColumns(punoti);
+    const int n = std::max(punoti.RowCount() - 1, 0);
+    adj.rows.resize(static_cast<size_t>(n));
+    for (int r = 1; r <= n; ++r) {
         const std::span<const std::string> cells = punoti.Row(r);
-        KnownPoint& p = points.emplace_back();
-        p.name = cells[0];
-        p.north = platform::StrToFloat(cells[1]);
-        p.east = platform::StrToFloat(cells[2]);
-        p.direction = platform::StrToFloat(cells[3]);
-        p.exteriorBearing = platform::StrToFloat(cells[4]);
-        p.side = platform::StrToFloat(cells[5]);
+        AdjustmentRow& row = adj.rows[static_cast<size_t>(r - 1)];
+        SetPaddedName(row.name, cells[0]);
+        ConvertCells(cells, row);
+    }
+    adj.counts = CountOf(adj.rows);
+}
+
+}  // namespace
+
+std::vector<KnownPoint> ReadKnownPointRows(const platform::TextGrid& punoti) {
+    RequirePunotiColumns(punoti);
+    std::vector<KnownPoint> points(static_cast<size_t>(std::max(punoti.RowCount() - 1, 0)));
+    for (size_t i = 0; i < points.size(); ++i) {
+        const std::span<const std::string> cells = punoti.Row(static_cast<int>(i) + 1);
+        points[i].name = cells[0];
+        ConvertCells(cells, points[i]);
     }
     return points;
 }
@@ -387,70 +460,82 @@ void SetNumber(std::string& cell, const platform::FloatFormat& format, double va
     format.AppendTo(cell, value);
 }
 
-// Grids back to their title row and one row of blanks; the result texts empty, except the
-// ellipse, which keeps the last run's values until a run reaches it.
-void ResetDisplay(AdjustmentDisplay& d) {
-    for (platform::TextGrid* grid : {&d.Matrice, &d.Risultati}) {
-        grid->SetRowCount(2);
-        grid->FillRow(1, " ");
+// A grid as a run leaves it when it stops before writing it: the title row and one row of
+// blanks.
+void ResetGrid(platform::TextGrid& grid) {
+    grid.SetRowCount(2);
+    grid.FillRow(1, " ");
+}
+
+// Room for the title row and `rows` data rows; a larger grid keeps its rows until the end of the
+// writing, so that the cells of the last run are written over instead of given back and taken
+// again.
+void MakeRoom(platform::TextGrid& grid, int rows) {
+    if (grid.RowCount() < rows + 1) {
+        grid.Reserve(rows + 1);
+        grid.SetRowCount(rows + 1);
     }
-    d.x_.clear();
-    d.emx_.clear();
-    d.Y_.clear();
-    d.EMY_.clear();
-    d.z_.clear();
-    d.ema_.clear();
 }
 
-// Writes into the spare last row and adds a new spare one.
-void AppendMatrixRow(platform::TextGrid& m, const AdjustmentRow& row, const char* kind, double a,
-                     double b, double l, double v) {
-    const Formats& fmt = TheFormats();
-    const std::span<std::string> cells = m.Row(m.RowCount() - 1);
-    cells[0] = row.name;
-    cells[1] = kind;
-    SetNumber(cells[2], fmt.f4, a);
-    SetNumber(cells[3], fmt.f4, b);
-    SetNumber(cells[4], fmt.f4, l);
-    SetNumber(cells[5], fmt.f4, v);
-    m.AppendRow();
-}
-
+// The matrix rows, interior, exterior, side, each kind in table order, a row only for a non-zero
+// residual. The grid ends as appending each row into a spare last row would leave it: the first
+// row takes the place of the blank row 1, the spare row goes at the end, and without any row the
+// blank row 1 stays. Column 6 is written in side rows only; row 1 otherwise keeps its blank.
 void WriteMatrix(platform::TextGrid& m, const Adjustment& adj) {
-    const ObservationCounts& c = adj.counts;
-    m.Reserve(2 + c.ni + c.ne + c.nl);
+    int listed = 0;
+    for (const AdjustmentRow& row : adj.rows) {
+        listed += (row.vInt != 0 ? 1 : 0) + (row.vExt != 0 ? 1 : 0) + (row.vSide != 0 ? 1 : 0);
+    }
+    if (listed == 0) {
+        ResetGrid(m);
+        return;
+    }
+    MakeRoom(m, listed);
+    const Formats& fmt = TheFormats();
+    int r = 1;
+    auto put = [&](const AdjustmentRow& row, const char* kind, double a, double b, double l,
+                   double v) {
+        const std::span<std::string> cells = m.Row(r);
+        cells[0] = row.name;
+        cells[1] = kind;
+        SetNumber(cells[2], fmt.f4, a);
+        SetNumber(cells[3], fmt.f4, b);
+        SetNumber(cells[4], fmt.f4, l);
+        SetNumber(cells[5], fmt.f4, v);
+        cells[6] = r == 1 ? " " : "";
+        return cells;
+    };
     for (const AdjustmentRow& row : adj.rows) {
         if (row.vInt != 0) {
-            AppendMatrixRow(m, row, "Dir. Int. ", row.aInt, row.bInt, row.lInt, row.vInt);
+            put(row, "Dir. Int. ", row.aInt, row.bInt, row.lInt, row.vInt);
+            ++r;
         }
     }
     for (const AdjustmentRow& row : adj.rows) {
         if (row.vExt != 0) {
-            AppendMatrixRow(m, row, "Dir. Est. ", row.aExt, row.bExt, row.lExt, row.vExt);
+            put(row, "Dir. Est. ", row.aExt, row.bExt, row.lExt, row.vExt);
+            ++r;
         }
     }
     for (const AdjustmentRow& row : adj.rows) {
         if (row.vSide != 0) {
-            const int r = m.RowCount() - 1;
-            AppendMatrixRow(m, row, "lati Mis. ", row.aSide, row.bSide, row.lSide, row.vSide);
-            SetNumber(m.Cell(6, r), TheFormats().f4, row.linearResidual);
+            const std::span<std::string> cells =
+                put(row, "lati Mis. ", row.aSide, row.bSide, row.lSide, row.vSide);
+            SetNumber(cells[6], fmt.f4, row.linearResidual);
+            ++r;
         }
     }
-    // The spare row goes, unless it is the only data row.
-    if (m.RowCount() > 2) {
-        m.SetRowCount(m.RowCount() - 1);
-    }
+    m.SetRowCount(listed + 1);
 }
 
+// One row for every table row, in table order.
 void WriteResults(platform::TextGrid& g, Adjustment& adj) {
+    const int n = static_cast<int>(adj.rows.size());
+    MakeRoom(g, n);
     const Formats& fmt = TheFormats();
-    g.Reserve(static_cast<int>(adj.rows.size()) + 1);
-    for (size_t i = 0; i < adj.rows.size(); ++i) {
-        AdjustmentRow& row = adj.rows[i];
-        if (i > 0) {
-            g.AppendRow();
-        }
-        const std::span<std::string> cells = g.Row(g.RowCount() - 1);
+    for (int r = 1; r <= n; ++r) {
+        AdjustmentRow& row = adj.rows[static_cast<size_t>(r - 1)];
+        const std::span<std::string> cells = g.Row(r);
         // The working row is not needed after this: its name moves into the grid.
         cells[0] = std::move(row.name);
         SetNumber(cells[1], fmt.f5, row.adjustedReading);
@@ -459,6 +544,26 @@ void WriteResults(platform::TextGrid& g, Adjustment& adj) {
         SetNumber(cells[4], fmt.f4, row.exteriorDifference);
         SetNumber(cells[5], fmt.f4, row.distance);
         SetNumber(cells[6], fmt.f4, row.sideDifference);
+    }
+    g.SetRowCount(n + 1);
+}
+
+// The ellipse, then the adjusted point, its mean errors and the orientation.
+void WriteResultFields(AdjustmentDisplay& d, const Adjustment& adj) {
+    const Formats& fmt = TheFormats();
+    SetNumber(d._men, fmt.f8, adj.men);
+    SetNumber(d._teta, fmt.f4, adj.teta);
+    SetNumber(d._semin, fmt.f4, adj.b);
+    SetNumber(d._semag, fmt.f4, adj.a);
+    SetNumber(d.x_, fmt.f4, adj.north);
+    SetNumber(d.emx_, fmt.f5, adj.mN);
+    SetNumber(d.Y_, fmt.f4, adj.east);
+    SetNumber(d.EMY_, fmt.f5, adj.mE);
+    SetNumber(d.ema_, fmt.f6, adj.m0);
+    if (adj.counts.ni > 0) {
+        SetNumber(d.z_, fmt.f5, adj.z);
+    } else {
+        d.z_ = "0.00000";
     }
 }
 
@@ -474,47 +579,45 @@ void RunAdjustment(const platform::TextGrid& punoti, const std::string& xp, cons
             throw platform::ListIndexError(grid->ColCount());
         }
     }
-    ResetDisplay(d);
+    // The reset. The grids take their reset state only where the run stops before writing them:
+    // nobody sees them in between, and writing over the old rows is much faster than giving them
+    // back and taking them again.
+    for (std::string* text : {&d.x_, &d.emx_, &d.Y_, &d.EMY_, &d.z_, &d.ema_}) {
+        text->clear();
+    }
 
-    std::vector<KnownPoint> points;
-    double north0 = 0;
-    double east0 = 0;
+    Adjustment adj;
     try {
-        points = ReadKnownPointRows(punoti);
-        const ObservationCounts c = CountObservations(points);
-        d.n_ = platform::IntToStr(c.n);
-        d.ni_ = platform::IntToStr(c.ni);
-        d.ne_ = platform::IntToStr(c.ne);
-        d.nl_ = platform::IntToStr(c.nl);
-        north0 = platform::StrToFloat(xp);
-        east0 = platform::StrToFloat(yp);
-    } catch (const platform::ConversionError&) {
-        throw platform::UserMessage(std::string(kConversionMessage));
+        double north0 = 0;
+        double east0 = 0;
+        try {
+            ReadRows(punoti, adj);
+            d.n_ = platform::IntToStr(adj.counts.n);
+            d.ni_ = platform::IntToStr(adj.counts.ni);
+            d.ne_ = platform::IntToStr(adj.counts.ne);
+            d.nl_ = platform::IntToStr(adj.counts.nl);
+            north0 = platform::StrToFloat(xp);
+            east0 = platform::StrToFloat(yp);
+        } catch (const platform::ConversionError&) {
+            throw platform::UserMessage(std::string(kConversionMessage));
+        }
+        SolveRows(adj, north0, east0, [&](size_t i) -> const std::string& {
+            return punoti.Cell(0, static_cast<int>(i) + 1);
+        });
+    } catch (...) {
+        ResetGrid(d.Matrice);
+        ResetGrid(d.Risultati);
+        throw;
     }
-
-    Adjustment adj = SolveAdjustment(points, north0, east0);
-    points = {};
     WriteMatrix(d.Matrice, adj);
-    ComputePrecision(adj);
-
-    const Formats& fmt = TheFormats();
-    SetNumber(d._men, fmt.f8, adj.men);
-    SetNumber(d._teta, fmt.f4, adj.teta);
-    SetNumber(d._semin, fmt.f4, adj.b);
-    SetNumber(d._semag, fmt.f4, adj.a);
-
-    SetNumber(d.x_, fmt.f4, adj.north);
-    SetNumber(d.emx_, fmt.f5, adj.mN);
-    SetNumber(d.Y_, fmt.f4, adj.east);
-    SetNumber(d.EMY_, fmt.f5, adj.mE);
-    SetNumber(d.ema_, fmt.f6, adj.m0);
-    if (adj.counts.ni > 0) {
-        SetNumber(d.z_, fmt.f5, adj.z);
-    } else {
-        d.z_ = "0.00000";
+    try {
+        ComputePrecision(adj);
+        WriteResultFields(d, adj);
+        ComputeAdjustedObservations(adj);
+    } catch (...) {
+        ResetGrid(d.Risultati);
+        throw;
     }
-
-    ComputeAdjustedObservations(adj);
     WriteResults(d.Risultati, adj);
 }
 

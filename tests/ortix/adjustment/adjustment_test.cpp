@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ortix {
@@ -632,6 +633,54 @@ TEST(RunAdjustment, MatrixAndResultRows) {
     for (int r = 1; r < d.Matrice.RowCount(); ++r) {
         EXPECT_NE(d.Matrice.Cell(1, r), "Dir. Int. ") << r;
         EXPECT_NE(d.Matrice.Cell(0, r), PadRight("TRIG 12", 25, " ")) << r;
+    }
+}
+
+// The grids of a run are written over the rows of the run before: what a run shows must not
+// depend on what the display held.
+TEST(RunAdjustment, ADisplayReusedShowsWhatAFreshOneShows) {
+    const platform::TextGrid mixed = testnet::ToTable(testnet::Observe(kStation, MixedSights()));
+    const auto sidesAndBearings = Table({{"OVEST", "0", "-100", "0", "100.002", "100.01"},
+                                         {"NORD", "100", "0", "0", "200", "99.995"},
+                                         {"EST", "0", "100", "0", "299.999", "100"},
+                                         {"SUD", "-100", "0", "0", "0", "100.004"}});
+    platform::TextGrid badCell = mixed;
+    badCell.SetCell(2, 4, "x");
+    const auto noRedundancy = Table({{"A", "100", "0", "10.0", "0", "0"},
+                                     {"B", "0", "100", "110.003", "0", "0"},
+                                     {"C", "-70", "-70", "260.01", "0", "0"}});
+    const struct {
+        const char* name;
+        const platform::TextGrid& first;
+        const platform::TextGrid& second;
+    } cases[] = {
+        {"side rows before, direction rows now", sidesAndBearings, mixed},
+        {"longer before", mixed, sidesAndBearings},
+        {"a bad cell now", mixed, badCell},
+        {"no degree of freedom now", mixed, noRedundancy},
+        {"the same twice", mixed, mixed},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        AdjustmentDisplay reused = NewAdjustmentDisplay();
+        MessageOf(c.first, "5123.40", "2345.70", reused);
+        AdjustmentDisplay fresh = NewAdjustmentDisplay();
+        const std::string message = MessageOf(c.second, "0.2", "0.1", fresh);
+        EXPECT_EQ(MessageOf(c.second, "0.2", "0.1", reused), message);
+        for (const auto& grids : {std::pair{&reused.Matrice, &fresh.Matrice},
+                                  std::pair{&reused.Risultati, &fresh.Risultati}}) {
+            ASSERT_EQ(grids.first->RowCount(), grids.second->RowCount());
+            for (int r = 0; r < grids.first->RowCount(); ++r) {
+                for (int col = 0; col < 7; ++col) {
+                    EXPECT_EQ(grids.first->Cell(col, r), grids.second->Cell(col, r))
+                        << col << "," << r;
+                }
+            }
+        }
+        if (message.empty()) {
+            EXPECT_EQ(reused.x_ + reused.emx_ + reused.z_ + reused._semag,
+                      fresh.x_ + fresh.emx_ + fresh.z_ + fresh._semag);
+        }
     }
 }
 
