@@ -35,14 +35,6 @@ double SqrtNonNegative(double x) {
     return x > 0 ? std::sqrt(x) : 0;
 }
 
-template <typename NameOf>
-void RequireDistance(const AdjustmentRow& row, size_t index, NameOf nameOf) {
-    if (!(row.distance > 0)) {
-        throw platform::UserMessage(
-            ZeroDistanceMessage(nameOf(index), static_cast<int>(index) + 1));
-    }
-}
-
 }  // namespace
 
 std::string ZeroDistanceMessage(const std::string& name, int row) {
@@ -96,6 +88,10 @@ void SetPaddedName(std::string& out, std::string_view name) {
 
 // SolveAdjustment on rows that hold their input values; nameOf(i) is the name of row i as the
 // table holds it, for the message of a zero distance.
+//
+// The steps run in few passes over the rows: every expression, and every sum in table order, is
+// the same as step by step over all rows, so the numbers are too. A zero distance is reported
+// for the point the step-by-step order meets first: directions, then bearings, then sides.
 template <typename NameOf>
 void SolveRows(Adjustment& adj, double north0, double east0, NameOf nameOf) {
     adj.north0 = north0;
@@ -104,27 +100,31 @@ void SolveRows(Adjustment& adj, double north0, double east0, NameOf nameOf) {
     std::vector<AdjustmentRow>& rows = adj.rows;
 
     TOPERAZIONE op;
-    // Bearing and distance of the row, from P0 to the point or from the point to P0.
-    auto fromP0 = [&](AdjustmentRow& row) {
-        op.stationNorth = north0;
-        op.stationEast = east0;
-        op.targetNorth = row.north;
-        op.targetEast = row.east;
+    // Bearing and distance from P0 to the point, or from the point to P0; false for a zero
+    // distance.
+    auto measure = [&](AdjustmentRow& row, bool fromP0) {
+        op.stationNorth = fromP0 ? north0 : row.north;
+        op.stationEast = fromP0 ? east0 : row.east;
+        op.targetNorth = fromP0 ? row.north : north0;
+        op.targetEast = fromP0 ? row.east : east0;
         ComputeBearing(op);
         row.bearing = op.bearing;
         row.distance = op.distance;
+        return row.distance > 0;
     };
-    auto toP0 = [&](AdjustmentRow& row) {
-        op.stationNorth = row.north;
-        op.stationEast = row.east;
-        op.targetNorth = north0;
-        op.targetEast = east0;
-        ComputeBearing(op);
-        row.bearing = op.bearing;
-        row.distance = op.distance;
+    constexpr size_t kNone = static_cast<size_t>(-1);
+    auto requireDistances = [&](std::initializer_list<size_t> zeros) {
+        for (const size_t zero : zeros) {
+            if (zero != kNone) {
+                throw platform::UserMessage(
+                    ZeroDistanceMessage(nameOf(zero), static_cast<int>(zero) + 1));
+            }
+        }
     };
 
+    // Directions: bearings from P0, coefficients, orientation values and their mean z0.
     if (c.ni > 0) {
+        size_t zeroDirection = kNone;
         double sumO = 0;
         double sumAroundFirst = 0;
         double firstO = 0;
@@ -135,8 +135,10 @@ void SolveRows(Adjustment& adj, double north0, double east0, NameOf nameOf) {
             if (row.direction == 0) {
                 continue;
             }
-            fromP0(row);
-            RequireDistance(row, i, nameOf);
+            if (!measure(row, true)) {
+                zeroDirection = i;
+                break;
+            }
             double o = row.bearing - row.direction;
             if (o <= 0) {
                 o += kFullCircleGon;
@@ -144,6 +146,8 @@ void SolveRows(Adjustment& adj, double north0, double east0, NameOf nameOf) {
             row.orientation = o;
             row.aInt = kRho * SinGon(row.bearing) / row.distance;
             row.bInt = -(kRho * CosGon(row.bearing) / row.distance);
+            adj.sumAInt += row.aInt;
+            adj.sumBInt += row.bInt;
             sumO += o;
             if (first) {
                 firstO = o;
@@ -154,74 +158,57 @@ void SolveRows(Adjustment& adj, double north0, double east0, NameOf nameOf) {
             straddles = straddles || reduced != plain;
             sumAroundFirst += reduced;
         }
+        requireDistances({zeroDirection});
         // The plain mean of orientation values that straddle 0/400 lies half a circle off:
         // average them around the first one instead.
         adj.z0 = straddles ? IntoOpenCircle(firstO + sumAroundFirst / c.ni) : sumO / c.ni;
-        for (AdjustmentRow& row : rows) {
-            if (row.direction == 0) {
-                continue;
-            }
+    }
+
+    // Per row: the constant term of its direction, and the direction equation less the mean
+    // coefficients, which eliminates the orientation unknown (the constants are not reduced);
+    // the bearing and side equations; then the row's terms of the normal equations, direction,
+    // bearing, side.
+    const double meanA = c.ni > 0 ? adj.sumAInt / c.ni : 0;
+    const double meanB = c.ni > 0 ? adj.sumBInt / c.ni : 0;
+    size_t zeroBearing = kNone;
+    size_t zeroSide = kNone;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        AdjustmentRow& row = rows[i];
+        if (row.direction != 0) {
             double phi = adj.z0 + row.direction;
             if (phi > kFullCircleGon) {
                 phi -= kFullCircleGon;
             }
             row.orientedReading = phi;
             row.lInt = ReduceHalfCircle(row.bearing - phi);
+            row.aInt = row.aInt - meanA;
+            row.bInt = row.bInt - meanB;
         }
-    }
-
-    if (c.ne > 0) {
-        for (size_t i = 0; i < rows.size(); ++i) {
-            AdjustmentRow& row = rows[i];
-            if (row.exteriorBearing == 0) {
+        if (row.exteriorBearing != 0 || row.side != 0) {
+            if (!measure(row, false)) {
+                size_t& zero = row.exteriorBearing != 0 ? zeroBearing : zeroSide;
+                zero = std::min(zero, i);
                 continue;
             }
-            toP0(row);
-            RequireDistance(row, i, nameOf);
-            row.aExt = -(kRho * SinGon(row.bearing) / row.distance);
-            row.bExt = kRho * CosGon(row.bearing) / row.distance;
-            row.lExt = ReduceHalfCircle(row.bearing - row.exteriorBearing);
-        }
-    }
-
-    if (c.nl > 0) {
-        for (size_t i = 0; i < rows.size(); ++i) {
-            AdjustmentRow& row = rows[i];
-            if (row.side == 0) {
-                continue;
+            if (row.exteriorBearing != 0) {
+                row.aExt = -(kRho * SinGon(row.bearing) / row.distance);
+                row.bExt = kRho * CosGon(row.bearing) / row.distance;
+                row.lExt = ReduceHalfCircle(row.bearing - row.exteriorBearing);
             }
-            toP0(row);
-            RequireDistance(row, i, nameOf);
-            // The linearised distance equation times rho/d, so that its residual is in gon.
-            row.aSide = kRho * CosGon(row.bearing) / row.distance;
-            row.bSide = kRho * SinGon(row.bearing) / row.distance;
-            row.lSide = kRho * (row.distance - row.side) / row.distance;
-        }
-    }
-
-    // Eliminating the orientation unknown: every interior equation minus their mean.
-    if (c.ni > 0) {
-        for (const AdjustmentRow& row : rows) {
-            adj.sumAInt += row.aInt;
-            adj.sumBInt += row.bInt;
-        }
-        const double meanA = adj.sumAInt / c.ni;
-        const double meanB = adj.sumBInt / c.ni;
-        for (AdjustmentRow& row : rows) {
-            if (row.direction != 0) {
-                row.aInt = row.aInt - meanA;
-                row.bInt = row.bInt - meanB;
+            if (row.side != 0) {
+                // The linearised distance equation times rho/d: its residual is in gon.
+                row.aSide = kRho * CosGon(row.bearing) / row.distance;
+                row.bSide = kRho * SinGon(row.bearing) / row.distance;
+                row.lSide = kRho * (row.distance - row.side) / row.distance;
             }
         }
-    }
-
-    for (const AdjustmentRow& row : rows) {
         adj.n11 = adj.n11 + Square(row.aInt) + Square(row.aExt) + Square(row.aSide);
         adj.n12 = adj.n12 + row.aInt * row.bInt + row.aExt * row.bExt + row.aSide * row.bSide;
         adj.n22 = adj.n22 + Square(row.bInt) + Square(row.bExt) + Square(row.bSide);
         adj.n1 = adj.n1 + row.aInt * row.lInt + row.aExt * row.lExt + row.aSide * row.lSide;
         adj.n2 = adj.n2 + row.bInt * row.lInt + row.bExt * row.lExt + row.bSide * row.lSide;
     }
+    requireDistances({zeroBearing, zeroSide});
 
     adj.det = adj.n11 * adj.n22 - Square(adj.n12);
     if (!(std::fabs(adj.det) > kSingularDetRatio * adj.n11 * adj.n22)) {
@@ -243,39 +230,41 @@ void SolveRows(Adjustment& adj, double north0, double east0, NameOf nameOf) {
     adj.east = east0 + adj.dE;
     adj.z = c.ni > 0 ? IntoHalfOpenCircle(adj.z0 + correction) : 0;
 
-    // Residuals, computed minus observed. A residual of exactly 0 adds nothing.
-    if (c.ni > 0) {
-        for (AdjustmentRow& row : rows) {
+    // Residuals, computed minus observed; a residual of exactly 0 adds nothing. Every number the
+    // matrix shows is then finite, so writing it cannot fail. The squares are summed directions
+    // first, then bearings, then sides.
+    double sumInt = 0;
+    for (AdjustmentRow& row : rows) {
+        if (c.ni > 0) {
             row.vInt = row.aInt * adj.dN + row.bInt * adj.dE + row.lInt;
             if (row.vInt != 0) {
-                adj.sumV2 += Square(row.vInt);
+                sumInt += Square(row.vInt);
             }
         }
-    }
-    if (c.ne > 0) {
-        for (AdjustmentRow& row : rows) {
+        if (c.ne > 0) {
             row.vExt = row.aExt * adj.dN + row.bExt * adj.dE + row.lExt;
-            if (row.vExt != 0) {
-                adj.sumV2 += Square(row.vExt);
-            }
         }
-    }
-    if (c.nl > 0) {
-        for (AdjustmentRow& row : rows) {
+        if (c.nl > 0) {
             row.vSide = row.aSide * adj.dN + row.bSide * adj.dE + row.lSide;
             if (row.vSide != 0) {
                 row.linearResidual = row.vSide * row.side / kRho;
-                adj.sumV2 += Square(row.vSide);
             }
         }
-    }
-    // Every number the matrix shows is finite past this point, so writing it cannot fail.
-    for (const AdjustmentRow& row : rows) {
-        const double sum = row.aInt + row.bInt + row.lInt + row.vInt + row.aExt + row.bExt +
+        if (!std::isfinite(row.aInt + row.bInt + row.lInt + row.vInt + row.aExt + row.bExt +
                            row.lExt + row.vExt + row.aSide + row.bSide + row.lSide + row.vSide +
-                           row.linearResidual;
-        if (!std::isfinite(sum)) {
+                           row.linearResidual)) {
             throw platform::ArithmeticError(platform::ArithmeticError::Kind::InvalidOperation);
+        }
+    }
+    adj.sumV2 = sumInt;
+    for (const AdjustmentRow& row : rows) {
+        if (row.vExt != 0) {
+            adj.sumV2 += Square(row.vExt);
+        }
+    }
+    for (const AdjustmentRow& row : rows) {
+        if (row.vSide != 0) {
+            adj.sumV2 += Square(row.vSide);
         }
     }
 }
@@ -419,13 +408,17 @@ void ReadRows(const platform::TextGrid& punoti, Adjustment& adj) {
     RequirePunotiColumns(punoti);
     const int n = std::max(punoti.RowCount() - 1, 0);
     adj.rows.resize(static_cast<size_t>(n));
+    adj.counts = {n, 0, 0, 0};
     for (int r = 1; r <= n; ++r) {
         const std::span<const std::string> cells = punoti.Row(r);
         AdjustmentRow& row = adj.rows[static_cast<size_t>(r - 1)];
         SetPaddedName(row.name, cells[0]);
         ConvertCells(cells, row);
+        // The counts of the kinds of observation.
+        adj.counts.ni += row.direction != 0 ? 1 : 0;
+        adj.counts.ne += row.exteriorBearing != 0 ? 1 : 0;
+        adj.counts.nl += row.side != 0 ? 1 : 0;
     }
-    adj.counts = CountOf(adj.rows);
 }
 
 }  // namespace
@@ -493,16 +486,16 @@ void WriteMatrix(platform::TextGrid& m, const Adjustment& adj) {
     MakeRoom(m, listed);
     const Formats& fmt = TheFormats();
     int r = 1;
-    auto put = [&](const AdjustmentRow& row, const char* kind, double a, double b, double l,
+    auto put = [&](const AdjustmentRow& row, std::string_view kind, double a, double b, double l,
                    double v) {
         const std::span<std::string> cells = m.Row(r);
         cells[0] = row.name;
-        cells[1] = kind;
+        cells[1].assign(kind);
         SetNumber(cells[2], fmt.f4, a);
         SetNumber(cells[3], fmt.f4, b);
         SetNumber(cells[4], fmt.f4, l);
         SetNumber(cells[5], fmt.f4, v);
-        cells[6] = r == 1 ? " " : "";
+        cells[6].assign(r == 1 ? 1 : 0, ' ');
         return cells;
     };
     for (const AdjustmentRow& row : adj.rows) {
