@@ -105,6 +105,8 @@ struct Adjustment {
 // unchanged, bit for bit.
 double ReduceHalfCircle(double x);
 
+// How many points and observations of each kind: {A: r = 10; B: alpha = 200, s = 50} gives
+// n = 2, ni = 1, ne = 1, nl = 1.
 ObservationCounts CountObservations(std::span<const KnownPoint> points);
 
 // The equations, their solution and the residuals, in the order of the computation: bearings and
@@ -117,19 +119,25 @@ ObservationCounts CountObservations(std::span<const KnownPoint> points);
 // taken around the first one when they straddle 0/400, and their plain mean otherwise.
 // Throws platform::UserMessage when P0 lies on a known point that carries an observation (zero
 // distance), or when the normal matrix is singular (|det| <= 1e-12·N11·N22).
+// Example: a point 100 due north of P0 with only a side s gets aSide = -rho/100, bSide = 0 and
+// lSide = rho·(100 - s)/100.
 Adjustment SolveAdjustment(std::span<const KnownPoint> points, double north0, double east0);
 
 // Degrees of freedom, m0, mN, mE, MEN and the error ellipse. Where the ellipse formulas would
 // divide zero by zero their limits are taken: m0 = 0 gives all zeros; MEN = 0 gives teta = 0,
 // a = mN, b = mE; mN = mE with MEN != 0 gives teta = 50·sign(MEN), a, b = sqrt(h +- |MEN|).
 // Throws platform::UserMessage when f <= 0 (no redundant observation).
+// Example: four directions and nothing else give f = 4 - 3 = 1.
 void ComputePrecision(Adjustment& adjustment);
 
 // Bearing, distance and adjusted reading from the adjusted point to every known point, and the
-// differences between the measured and the adjusted observations.
+// differences between the measured and the adjusted observations, angles in (-200, 200] gon.
+// Example: an exterior bearing of 200 read at a point due north of P reverses to 400, which
+// differs from the adjusted bearing 0 by 0.
 void ComputeAdjustedObservations(Adjustment& adjustment);
 
-// SolveAdjustment, ComputePrecision, ComputeAdjustedObservations.
+// SolveAdjustment, ComputePrecision, ComputeAdjustedObservations: the whole adjustment in
+// numbers. Exact observations give the true point with m0 = 0.
 Adjustment Adjust(std::span<const KnownPoint> points, double north0, double east0);
 
 // Everything the main page shows for an adjustment: the two grids (row 0 is the title row, which
@@ -147,6 +155,7 @@ AdjustmentDisplay NewAdjustmentDisplay();
 // The data rows 1..RowCount()-1 of punoti as numbers, in table order. The name is taken as it is;
 // columns 1 to 5 are converted one after the other. Throws platform::ConversionError for the
 // first cell that is not a number (an empty cell included).
+// Example: "P1", "100", "200.5", "0.00", "0", "-0" gives {P1, 100, 200.5, 0, 0, 0}.
 std::vector<KnownPoint> ReadKnownPointRows(const platform::TextGrid& punoti);
 
 // "Calcola": reads the data rows 1..RowCount()-1 of punoti and the texts xp and yp, writes the
@@ -160,6 +169,7 @@ std::vector<KnownPoint> ReadKnownPointRows(const platform::TextGrid& punoti);
 // - bad xp or yp, zero distance, singular normal matrix: the reset and the four counts;
 // - no degree of freedom: the reset, the counts and the matrix rows.
 // The ellipse texts _men, _teta, _semag, _semin change only when a run reaches them.
+// Example: a table of two data rows throws "Inserisci i dati per il calcolo!!".
 void RunAdjustment(const platform::TextGrid& punoti, const std::string& xp, const std::string& yp,
                    AdjustmentDisplay& display);
 

@@ -24,6 +24,8 @@ inline constexpr std::string_view kReportCredit =
 // the rows of Matrice and Risultati have one blank after column 0.
 // Throws platform::ConversionError for the first cell that is not a number (an empty one
 // included); the cells before it are then already normalised.
+// Example: a known point P1 whose five cells hold "0.00" gives the line "P1", 23 blanks,
+// "    0.0000", then four times TAB and "    0.0000"; its cells then hold "0.0000".
 std::string BuildAdjustmentReport(std::string_view titleText, std::string_view versionText,
                                   const StationTexts& station, platform::TextGrid& punoti,
                                   const AdjustmentDisplay& display);
