@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <random>
 #include <limits>
 #include <string>
 
@@ -152,6 +156,131 @@ TEST(FloatFormat, TextsReadBackToTheRoundedValue) {
     for (double v = -1000.0; v < 1000.0; v += 0.37) {
         const std::string text = f(v);
         EXPECT_NEAR(StrToFloat(text), v, 0.00005 + 1e-9) << text;
+    }
+}
+
+}  // namespace
+}  // namespace platform
+
+namespace platform {
+namespace {
+
+// An independent rendering of the rule: 15 significant digits from std::to_chars, then half away
+// from zero at the pattern's decimals, in decimal digit strings.
+std::string ReferenceFormat(double value, int decimals) {
+    char sci[40];
+    const auto res = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 14);
+    std::string text(sci, res.ptr);
+    const bool negative = text[0] == '-';
+    const size_t e = text.find('e');
+    std::string digits;
+    for (size_t i = negative ? 1 : 0; i < e; ++i) {
+        if (text[i] != '.') {
+            digits += text[i];
+        }
+    }
+    const int exponent = std::stoi(text.substr(e + 1));
+    // value = 0.digits * 10^(exponent + 1); write it as an integer of units of 10^-decimals.
+    const int shift = exponent + 1 + decimals;  // digits to keep
+    std::string units;
+    bool up = false;
+    if (shift >= static_cast<int>(digits.size())) {
+        units = digits + std::string(static_cast<size_t>(shift) - digits.size(), '0');
+    } else if (shift >= 0) {
+        units = digits.substr(0, static_cast<size_t>(shift));
+        up = digits[static_cast<size_t>(shift)] >= '5';
+    }
+    if (units.empty()) {
+        units = "0";
+    }
+    if (up) {
+        int i = static_cast<int>(units.size()) - 1;
+        while (i >= 0 && units[static_cast<size_t>(i)] == '9') {
+            units[static_cast<size_t>(i--)] = '0';
+        }
+        if (i < 0) {
+            units.insert(units.begin(), '1');
+        } else {
+            ++units[static_cast<size_t>(i)];
+        }
+    }
+    while (units.size() < static_cast<size_t>(decimals) + 1) {
+        units.insert(units.begin(), '0');
+    }
+    const size_t point = units.size() - static_cast<size_t>(decimals);
+    const size_t firstNonZero = units.find_first_not_of('0');
+    std::string out = (negative && firstNonZero != std::string::npos) ? "-" : "";
+    const size_t lead = std::min(units.find_first_not_of('0'), point - 1);
+    out += units.substr(lead, point - lead);
+    if (decimals > 0) {
+        out += "." + units.substr(point);
+    }
+    return out;
+}
+
+TEST(FloatFormat, AgreesWithAnIndependentRenderingOnMillionsOfValues) {
+    // The reference itself on the rule's own examples.
+    EXPECT_EQ(ReferenceFormat(1.00005, 4), "1.0001");
+    EXPECT_EQ(ReferenceFormat(-0.00004, 4), "0.0000");
+    EXPECT_EQ(ReferenceFormat(9.99995, 4), "10.0000");
+    EXPECT_EQ(ReferenceFormat(-1234.5, 3), "-1234.500");
+    EXPECT_EQ(ReferenceFormat(0.25, 4), "0.2500");
+    std::mt19937_64 rng(20261211);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> decade(-9, 16);
+    std::uniform_int_distribution<int> nudge(-3, 3);
+    const int patterns[] = {3, 4, 5, 6, 8};
+    long checked = 0;
+    for (int decimals : patterns) {
+        const FloatFormat format("0." + std::string(static_cast<size_t>(decimals), '0'));
+        for (int i = 0; i < 300000; ++i) {
+            double v = mantissa(rng) * std::pow(10.0, decade(rng));
+            if (i % 3 == 0) {
+                // Onto a tie of the last shown decimal, then a few ulps either side.
+                const double unit = std::pow(10.0, -decimals);
+                v = (std::floor(v / unit) + 0.5) * unit;
+                for (int k = nudge(rng); k != 0; k += k > 0 ? -1 : 1) {
+                    v = std::nextafter(v, k > 0 ? 1e300 : -1e300);
+                }
+            }
+            if (i % 2 == 1) {
+                v = -v;
+            }
+            ASSERT_EQ(format(v), ReferenceFormat(v, decimals)) << std::hexfloat << v;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 1500000);
+}
+
+TEST(StrToFloat, AgreesWithTheGeneralConversionOnRandomDecimalTexts) {
+    std::mt19937_64 rng(7);
+    std::uniform_int_distribution<int> length(1, 19);
+    std::uniform_int_distribution<int> digit(0, 9);
+    for (int i = 0; i < 500000; ++i) {
+        std::string text = i % 4 == 0 ? "-" : "";
+        const int intDigits = length(rng) % 12;
+        const int decimals = length(rng) % 10;
+        for (int k = 0; k < intDigits; ++k) {
+            text += static_cast<char>('0' + digit(rng));
+        }
+        if (decimals > 0 || intDigits == 0) {
+            text += '.';
+            for (int k = 0; k < std::max(decimals, 1); ++k) {
+                text += static_cast<char>('0' + digit(rng));
+            }
+        }
+        if (i % 10 == 0) {
+            text += "e" + std::to_string(digit(rng) - 5);
+        }
+        double expected = 0;
+        const char* body = text.c_str();
+        std::from_chars(body, body + text.size(), expected);
+        if (expected == 0) {
+            expected = 0;  // no negative zero
+        }
+        const double got = StrToFloat(text);
+        ASSERT_EQ(std::bit_cast<uint64_t>(got), std::bit_cast<uint64_t>(expected)) << text;
     }
 }
 
