@@ -190,3 +190,98 @@ TEST(OrtixCli, HelpInItalian) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string Field16(const std::string& s) { return std::string(16 - s.size(), ' ') + s; }
+
+// An SDR33 field book of station S: readings to A, B and C of a station at (0, 0) oriented
+// with z = 0, and to a detail point D that has no coordinates.
+std::string FieldBook() {
+    auto reading = [](const std::string& target, const std::string& dist, const std::string& hz) {
+        return "09F1" + Field16("S") + Field16(target) + Field16(dist) + Field16("100.0000") +
+               Field16(hz) + "\r\n";
+    };
+    return "00NMSDR33 V04-04.34    11-Dic-26 09:12  221111\r\n" + reading("A", "100.0000", "0.0010") +
+           reading("B", "100.0020", "100.0000") + reading("C", "100.0010", "199.9990") +
+           reading("D", "12.0000", "300.0000");
+}
+
+const std::string kCoordinates = "C,0,-100,0,\r\nA,0,100,0,pilastro\r\nB,100,0,0,\r\n";
+
+TEST(OrtixCliPrepare, FieldBookAndCoordinatesGiveAKnownPointsFileThatAdjusts) {
+    testsupport::TempDir dir;
+    testsupport::WriteBytes(dir.File("s.sdr"), FieldBook());
+    testsupport::WriteBytes(dir.File("c.asp"), kCoordinates);
+    const std::string out = dir.File("S.not");
+    const CliRun run = RunCli(dir, {"prepare", "--fieldbook", dir.File("s.sdr"), "--coordinates",
+                                    dir.File("c.asp"), "--station", "S", "--north", "0.3",
+                                    "--east", "-0.2", "-o", out});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("1 letture senza coordinate"), std::string::npos) << run.err;
+    // In the order of the coordinates, east after north, exterior bearing "0.00".
+    EXPECT_EQ(testsupport::ReadBytes(out),
+              "S,0.3,-0.2\r\n"
+              "C,-100,0,199.9990,0.00,100.001\r\n"
+              "A,100,0,0.0010,0.00,100.000\r\n"
+              "B,0,100,100.0000,0.00,100.002\r\n");
+    const CliRun adjust = RunCli(dir, {"adjust", out});
+    EXPECT_EQ(adjust.exitCode, 0) << adjust.err;
+    EXPECT_NE(adjust.out.find("Nome Stazione : S\r\n"), std::string::npos);
+}
+
+TEST(OrtixCliPrepare, ProvisionalCoordinatesAreOptionalAndTheFileCanGoToStandardOutput) {
+    testsupport::TempDir dir;
+    testsupport::WriteBytes(dir.File("s.sdr"), FieldBook());
+    testsupport::WriteBytes(dir.File("c.asp"), kCoordinates);
+    const CliRun run = RunCli(dir, {"prepare", "--station", "S", "--fieldbook", dir.File("s.sdr"),
+                                    "--coordinates", dir.File("c.asp")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out.substr(0, 6), "S,,\r\nC");
+}
+
+TEST(OrtixCliPrepare, FailuresWriteNothing) {
+    testsupport::TempDir dir;
+    testsupport::WriteBytes(dir.File("s.sdr"), FieldBook());
+    testsupport::WriteBytes(dir.File("c.asp"), kCoordinates);
+    const std::string out = dir.File("out.not");
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {"station not in the field book",
+         {"--station", "T", "--fieldbook", dir.File("s.sdr"), "--coordinates", dir.File("c.asp")},
+         1},
+        {"missing field book",
+         {"--station", "S", "--fieldbook", dir.File("no.sdr"), "--coordinates", dir.File("c.asp")},
+         1},
+        {"provisional north not a number",
+         {"--station", "S", "--north", "12,5", "--fieldbook", dir.File("s.sdr"), "--coordinates",
+          dir.File("c.asp")},
+         1},
+        {"output over an input",
+         {"--station", "S", "--fieldbook", dir.File("s.sdr"), "--coordinates", dir.File("c.asp"),
+          "-o", dir.File("c.asp")},
+         1},
+        {"no station", {"--fieldbook", dir.File("s.sdr"), "--coordinates", dir.File("c.asp")}, 2},
+        {"unknown option", {"--station", "S", "--zenith"}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> args = {"prepare"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        if (c.exitCode == 1 && std::string(c.name) != "output over an input") {
+            args.insert(args.end(), {"-o", out});
+        }
+        const CliRun run = RunCli(dir, args);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_FALSE(run.err.empty());
+        EXPECT_FALSE(testsupport::FileExists(out));
+        EXPECT_EQ(testsupport::ReadBytes(dir.File("c.asp")), kCoordinates);
+    }
+}
+
+}  // namespace

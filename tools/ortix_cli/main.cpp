@@ -2,6 +2,7 @@
 
 #include "tools/ortix_cli/adjust_command.h"
 #include "tools/ortix_cli/cli_common.h"
+#include "tools/ortix_cli/prepare_command.h"
 
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@ using ortix::cli::Command;
 // Every subcommand, in the order --help lists them.
 const Command* const kCommands[] = {
     &ortix::cli::kAdjustCommand,
+    &ortix::cli::kPrepareCommand,
 };
 
 constexpr std::string_view kHelpHead =
