@@ -9,7 +9,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontDatabase>
-#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -99,6 +99,31 @@ Sarvo1::Sarvo1(platform::qt::UserInterface* ui, QWidget* parent)
 
 Sarvo1::~Sarvo1() = default;
 
+bool IsMonospaced(const QFont& font) {
+    const QFontMetricsF m(font);
+    return m.horizontalAdvance(QLatin1Char('i')) == m.horizontalAdvance(QLatin1Char('M')) &&
+           m.horizontalAdvance(QLatin1Char('.')) == m.horizontalAdvance(QLatin1Char('W'));
+}
+
+QFont ResultsFont() {
+    // "Courier New" where it is installed; else the first monospaced family found, so that the
+    // six result lines still align. The metrics decide: not every font says it is fixed-pitch.
+    for (const char* family :
+         {"Courier New", "DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono", "monospace"}) {
+        QFont font{QString::fromLatin1(family)};
+        font.setStyleHint(QFont::TypeWriter);
+        font.setPointSizeF(9.75);
+        font.setWeight(QFont::Normal);
+        if (IsMonospaced(font)) {
+            return font;
+        }
+    }
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSizeF(9.75);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
 void Sarvo1::BuildControls() {
     static const char* const kFrameCaptions[kBoxCount] = {"Lato 1",   "Lato2",    "Lato3",
                                                           "Angolo 1", "Angolo 2", "Angolo 3"};
@@ -108,17 +133,7 @@ void Sarvo1::BuildControls() {
     Text2 = new QPlainTextEdit(this);
     Text2->setGeometry(TwipsRect(*this, 120, 2280, 5895, 1815));
     Text2->setTabChangesFocus(true);
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(9.75);
-    font.setWeight(QFont::Normal);
-    if (!QFontInfo(font).fixedPitch()) {
-        // Where the font is missing the six result lines must still align.
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        font.setPointSizeF(9.75);
-        font.setWeight(QFont::Normal);
-    }
-    Text2->setFont(font);
+    Text2->setFont(ResultsFont());
     Text2->installEventFilter(this);
 
     for (int i = 0; i < kBoxCount; ++i) {

@@ -8,6 +8,7 @@
 #include "platform/qt/user_interface.h"
 #include "sarvo/triangle_solver.h"
 
+#include <QFont>
 #include <QWidget>
 
 #include <array>
@@ -23,6 +24,11 @@ class QPushButton;
 namespace sarvo {
 
 class PictureBox;
+
+// The font of the results box: "Courier New" 9.75 pt, or a monospaced family in its place.
+QFont ResultsFont();
+// Whether every character of the font takes the same width.
+bool IsMonospaced(const QFont& font);
 
 inline constexpr const char* kSettingsName = "Sarvo";
 

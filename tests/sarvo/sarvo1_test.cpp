@@ -101,7 +101,7 @@ class Sarvo1Test : public QObject {
         QCOMPARE(w.Picture1->geometry(),
                  QRect(Px(6120, dx), Px(120, dy), Px(3855, dx), Px(3975, dy)));
         QCOMPARE(w.Text2->geometry(), QRect(Px(120, dx), Px(2280, dy), Px(5895, dx), Px(1815, dy)));
-        QVERIFY(QFontInfo(w.Text2->font()).fixedPitch());
+        QVERIFY(sarvo::IsMonospaced(w.Text2->font()));
         QCOMPARE(w.Text2->font().pointSizeF(), 9.75);
         const QStringList buttons = {QStringLiteral("&Calcola"), QStringLiteral("C&hiudi"),
                                      QStringLiteral("&Sposta SU"), QStringLiteral("&Azzera")};
