@@ -1,0 +1,20 @@
+// Ortix's start-up as main() runs it, up to the first shown and painted window, then exit: the
+// process that the start-up benchmark times.
+
+#include "ortix/app/ortix_windows.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTest>
+
+#include <clocale>
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale::c());
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QString::fromLatin1(ortix::kApplicationTitle));
+    const ortix::OrtixWindows windows = ortix::CreateOrtixWindows();
+    windows.Form1->show();
+    return QTest::qWaitForWindowExposed(windows.Form1.get()) ? 0 : 1;
+}
