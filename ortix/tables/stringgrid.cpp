@@ -3,6 +3,8 @@
 #include "platform/qt/qtext.h"
 
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -10,6 +12,27 @@ namespace ortix {
 
 using platform::qt::FromQString;
 using platform::qt::ToQString;
+
+namespace {
+
+// The cell takes the text while it is typed, so a command run from the menu during an edit
+// reads what the user sees.
+class LiveEditDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            auto* self = const_cast<LiveEditDelegate*>(this);
+            connect(line, &QLineEdit::textEdited, self, [self, line] { Q_EMIT self->commitData(line); });
+        }
+        return editor;
+    }
+};
+
+}  // namespace
 
 TextGridModel::TextGridModel(platform::TextGrid& grid, QObject* parent)
     : QAbstractTableModel(parent), grid_(&grid) {}
@@ -111,6 +134,7 @@ TStringGrid::TStringGrid(platform::TextGrid& grid, QWidget* parent)
 
 void TStringGrid::Setup() {
     setModel(model_);
+    setItemDelegate(new LiveEditDelegate(this));
     verticalHeader()->hide();  // no fixed column
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
