@@ -33,7 +33,7 @@ bench: deps
 	@for b in build/release/bench/*_bench; do echo "== $$b"; $$b --benchmark_counters_tabular=true || exit 1; done
 
 screenshots: build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/screenshots docs/screenshots
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/screenshots/screenshots docs/screenshots
 
 clean:
 	rm -rf build
