@@ -17,14 +17,14 @@ namespace platform {
 // Base of every error the system raises on purpose. what() is the text shown to the user,
 // in the single-byte code page of the files.
 class Error : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A message of the program itself. Title and icon matter only to the window that shows it;
 // an empty title means the application's own title.
 class UserMessage : public Error {
-public:
+  public:
     enum class Icon { Information, Exclamation, Critical };
 
     explicit UserMessage(const std::string& text, std::string title = {},
@@ -34,21 +34,21 @@ public:
     const std::string& Title() const { return title_; }
     Icon MessageIcon() const { return icon_; }
 
-private:
+  private:
     std::string title_;
     Icon icon_;
 };
 
 // An error of the platform: shown in the standard error box with its own text.
 class PlatformError : public Error {
-public:
+  public:
     using Error::Error;
 };
 
 // "Cannot open file %s", "Cannot create file %s". The path is kept apart from the text so that a
 // window can show a file-system name in its own encoding.
 class FileError : public PlatformError {
-public:
+  public:
     enum class Kind { CannotOpen, CannotCreate };
     FileError(Kind kind, const std::string& path);
 
@@ -57,37 +57,37 @@ public:
     // The message without the path: "Cannot open file " or "Cannot create file ".
     static const char* Prefix(Kind kind);
 
-private:
+  private:
     Kind kind_;
     std::string path_;
 };
 
 // "'%s' is not a valid floating point value".
 class ConversionError : public PlatformError {
-public:
+  public:
     explicit ConversionError(const std::string& text);
     // The text that failed to convert.
     const std::string& Text() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 
 // "List index out of bounds (%d)".
 class ListIndexError : public PlatformError {
-public:
+  public:
     explicit ListIndexError(long long index);
 };
 
 // A floating-point division by zero or an invalid operation (the root or the arcsine of a value
 // out of range, 0/0, a non-finite result).
 class ArithmeticError : public PlatformError {
-public:
+  public:
     enum class Kind { DivisionByZero, InvalidOperation };
     explicit ArithmeticError(Kind kind);
     Kind FaultKind() const { return kind_; }
 
-private:
+  private:
     Kind kind_;
 };
 

@@ -31,7 +31,7 @@ bool TryStrToFloat(std::string_view text, double& value);
 // Throws ArithmeticError (invalid operation) for a NaN or an infinity: no non-finite value is
 // ever shown as a number.
 class FloatFormat {
-public:
+  public:
     // Throws std::invalid_argument for a pattern with any other character.
     explicit FloatFormat(std::string_view pattern);
 
@@ -42,7 +42,7 @@ public:
     int MinDecimals() const { return minDec_; }
     int MaxDecimals() const { return maxDec_; }
 
-private:
+  private:
     int minInt_ = 0;
     int minDec_ = 0;
     int maxDec_ = 0;

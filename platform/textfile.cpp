@@ -15,7 +15,7 @@ namespace {
 
 // Closes a descriptor on every path out of a function.
 class Fd {
-public:
+  public:
     explicit Fd(int fd) : fd_(fd) {}
     ~Fd() {
         if (fd_ >= 0) {
@@ -31,7 +31,7 @@ public:
         return fd;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -60,7 +60,7 @@ mode_t NewFileMode() {
 
 // The file that a save replaces: the target of a symbolic link, not the link.
 std::string ResolveTarget(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
         char resolved[PATH_MAX];
         if (::realpath(path.c_str(), resolved) != nullptr) {
@@ -99,7 +99,7 @@ std::vector<Line> Split(std::string_view text) {
 
 std::string ReadFileBytes(const std::string& path) {
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    struct stat st{};
+    struct stat st {};
     if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || S_ISDIR(st.st_mode)) {
         throw FileError(FileError::Kind::CannotOpen, path);
     }
@@ -130,7 +130,9 @@ std::vector<std::string_view> SplitLineViews(std::string_view text) {
     return Split<std::string_view>(text);
 }
 
-std::vector<std::string> SplitLines(std::string_view text) { return Split<std::string>(text); }
+std::vector<std::string> SplitLines(std::string_view text) {
+    return Split<std::string>(text);
+}
 
 std::vector<std::string> ReadLines(const std::string& path) {
     return SplitLines(ReadFileBytes(path));
@@ -139,7 +141,8 @@ std::vector<std::string> ReadLines(const std::string& path) {
 void WriteFileAtomic(const std::string& path, std::string_view bytes) {
     const std::string target = ResolveTarget(path);
     const size_t slash = target.rfind('/');
-    const std::string dir = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string dir =
+        slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
     std::string temp = dir + "." + base + ".XXXXXX";
 
@@ -151,9 +154,8 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
         ::unlink(temp.c_str());
         throw FileError(FileError::Kind::CannotCreate, path);
     };
-    struct stat st{};
-    const mode_t mode =
-        ::stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : NewFileMode();
+    struct stat st {};
+    const mode_t mode = ::stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : NewFileMode();
     if (::fchmod(fd.Get(), mode) != 0 || !WriteAll(fd.Get(), bytes) || ::fsync(fd.Get()) != 0 ||
         ::close(fd.Release()) != 0) {
         fail();
@@ -182,4 +184,3 @@ void WriteLines(const std::string& path, const std::vector<std::string>& lines) 
 }
 
 }  // namespace platform
-

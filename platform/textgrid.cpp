@@ -28,7 +28,9 @@ void TextGrid::SetRowCount(int rowCount) {
     }
 }
 
-void TextGrid::AppendRow() { SetRowCount(rows_ + 1); }
+void TextGrid::AppendRow() {
+    SetRowCount(rows_ + 1);
+}
 
 void TextGrid::DeleteRow(int row) {
     if (row < 0 || row >= rows_) {
@@ -55,9 +57,13 @@ size_t TextGrid::Index(int col, int row) const {
     return static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col);
 }
 
-const std::string& TextGrid::Cell(int col, int row) const { return cells_[Index(col, row)]; }
+const std::string& TextGrid::Cell(int col, int row) const {
+    return cells_[Index(col, row)];
+}
 
-std::string& TextGrid::Cell(int col, int row) { return cells_[Index(col, row)]; }
+std::string& TextGrid::Cell(int col, int row) {
+    return cells_[Index(col, row)];
+}
 
 void TextGrid::SetCell(int col, int row, std::string text) {
     cells_[Index(col, row)] = std::move(text);

@@ -12,7 +12,7 @@
 namespace platform {
 
 class TextGrid {
-public:
+  public:
     TextGrid() = default;
     TextGrid(int colCount, int rowCount);
 
@@ -42,7 +42,7 @@ public:
     // Every cell of the row set to the text.
     void FillRow(int row, const std::string& text);
 
-private:
+  private:
     size_t Index(int col, int row) const;
 
     int cols_ = 0;

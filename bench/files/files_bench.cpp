@@ -56,9 +56,8 @@ std::string Sdr33Book(int records, char angleUnit) {
         if (i % 100 == 0) {
             book += "13NMnota di campagna numero " + std::to_string(i) + "\r\n";
         }
-        book += "09F1" + Field16("S1") + Field16(PointName(i)) +
-                Field16(f3(distance(rng))) + Field16(f8(zenith(rng))) + Field16(f8(angle(rng))) +
-                Field16("spigolo") + "\r\n";
+        book += "09F1" + Field16("S1") + Field16(PointName(i)) + Field16(f3(distance(rng))) +
+                Field16(f8(zenith(rng))) + Field16(f8(angle(rng))) + Field16("spigolo") + "\r\n";
     }
     return book;
 }

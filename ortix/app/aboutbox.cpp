@@ -59,8 +59,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     Version = label("Version", QStringLiteral("Versione 2.0.0."), 88, 40, 180, 16);
     Copyright = label("Copyright", QString::fromUtf8("\xc2\xa9 2026 Gruppo di sviluppo Ortix"), 8,
                       80, 265, 16);
-    Comments = label("Comments", QStringLiteral("Compensa Planimetricamente un punto "), 8, 104,
-                     265, 48);
+    Comments =
+        label("Comments", QStringLiteral("Compensa Planimetricamente un punto "), 8, 104, 265, 48);
     Comments->setWordWrap(true);
     Comments->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

@@ -12,7 +12,7 @@ namespace ortix {
 class TAboutBox : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TAboutBox(QWidget* parent = nullptr);
 
     QLabel* ProgramIcon = nullptr;

@@ -12,7 +12,9 @@ namespace ortix {
 using platform::qt::FromQString;
 using platform::qt::ToQString;
 
-QString Hint(const char* text) { return ToQString(text); }
+QString Hint(const char* text) {
+    return ToQString(text);
+}
 
 QLabel* NewCaption(QWidget* parent, const char* caption) {
     auto* label = new QLabel(ToQString(caption), parent);
@@ -65,10 +67,20 @@ QComboBox* NewComboBox(QWidget* parent, const char* name, bool editable, const c
     return combo;
 }
 
-std::string Text(const QLineEdit* edit) { return FromQString(edit->text()); }
-std::string Text(const QLabel* label) { return FromQString(label->text()); }
-std::string Text(const QComboBox* combo) { return FromQString(combo->currentText()); }
-void SetText(QLineEdit* edit, const std::string& text) { edit->setText(ToQString(text)); }
-void SetText(QLabel* label, const std::string& text) { label->setText(ToQString(text)); }
+std::string Text(const QLineEdit* edit) {
+    return FromQString(edit->text());
+}
+std::string Text(const QLabel* label) {
+    return FromQString(label->text());
+}
+std::string Text(const QComboBox* combo) {
+    return FromQString(combo->currentText());
+}
+void SetText(QLineEdit* edit, const std::string& text) {
+    edit->setText(ToQString(text));
+}
+void SetText(QLabel* label, const std::string& text) {
+    label->setText(ToQString(text));
+}
 
 }  // namespace ortix

@@ -22,7 +22,8 @@ QLabel* NewSunkenText(QWidget* parent, const char* name, const char* hint = null
 QLineEdit* NewEdit(QWidget* parent, const char* name, const char* hint);
 QPushButton* NewButton(QWidget* parent, const char* name, const char* caption,
                        const char* hint = nullptr);
-QComboBox* NewComboBox(QWidget* parent, const char* name, bool editable, const char* hint = nullptr);
+QComboBox* NewComboBox(QWidget* parent, const char* name, bool editable,
+                       const char* hint = nullptr);
 
 std::string Text(const QLineEdit* edit);
 std::string Text(const QLabel* label);

@@ -13,7 +13,7 @@ namespace ortix {
 class TOKRightDlg : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TOKRightDlg(QWidget* parent = nullptr);
 
     QFrame* Bevel1 = nullptr;

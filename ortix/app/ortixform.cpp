@@ -112,7 +112,9 @@ TForm1::TForm1(platform::qt::UserInterface* ui, QWidget* parent)
 
 // The grids Matrice and Risultati show display_, which goes before the widget base: take the
 // pages down while it is still there.
-TForm1::~TForm1() { delete PageControl1; }
+TForm1::~TForm1() {
+    delete PageControl1;
+}
 
 void TForm1::SetDialogs(TAboutBox* aboutBox, TOKRightDlg* instructions) {
     aboutBox_ = aboutBox;
@@ -224,7 +226,8 @@ void TForm1::PageControl1Change() {
         const QStringList names = PointNames(*punoti);
         RefillList(CBOrient, names);
         RefillList(CBorig, names);
-        for (QLabel* f : {LPINPUT, YPINPUT, XPINPUT, DRLABEL, LOINPUT, YOINPUT, XOINPUT, _xmed, _ymed}) {
+        for (QLabel* f :
+             {LPINPUT, YPINPUT, XPINPUT, DRLABEL, LOINPUT, YOINPUT, XOINPUT, _xmed, _ymed}) {
             f->clear();
         }
         nmedie = 0;
@@ -239,9 +242,9 @@ void TForm1::PageControl1Change() {
         for (QComboBox* list : {CBA, CBB, CBC}) {
             RefillList(list, names);
         }
-        for (QLabel* f : {INPAEST, INPANORD, INPBEST, INPBNORD, INPCEST, INPCNORD, INPLA, INPLB,
-                          INPLC, alflabel, betlabel, nplabel, eplabel, _np1, _np2, _ep1, _ep2,
-                          _ep3}) {
+        for (QLabel* f :
+             {INPAEST, INPANORD, INPBEST, INPBNORD, INPCEST, INPCNORD, INPLA, INPLB, INPLC,
+              alflabel, betlabel, nplabel, eplabel, _np1, _np2, _ep1, _ep2, _ep3}) {
             f->clear();
         }
     }
@@ -271,7 +274,9 @@ void TForm1::Suggerimenti1Click() {
     }
 }
 
-StationTexts TForm1::Station() const { return {Text(op_), Text(xp_), Text(yp_)}; }
+StationTexts TForm1::Station() const {
+    return {Text(op_), Text(xp_), Text(yp_)};
+}
 
 void TForm1::SetStation(const StationTexts& station) {
     SetText(op_, station.op_);

@@ -30,7 +30,7 @@ class TOKRightDlg;
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // The dialogs and boxes go through ui; without one the window uses the real ones.
     explicit TForm1(platform::qt::UserInterface* ui = nullptr, QWidget* parent = nullptr);
     ~TForm1() override;
@@ -189,10 +189,10 @@ public:
     bool ShowHint() const { return showHint_; }
     bool HintShownFor(const QObject* control) const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildCompePage();
     void BuildLibPage();
     void BuildAptPage();

@@ -33,7 +33,8 @@ Progress Reporting(platform::qt::ProgressReport& report) {
 }  // namespace
 
 void TForm1::CaricadaFile1Click() {
-    Prepare(ApriFile, "*.not", "File di punti noti (*.not) | *.not", "Carica un File di punti noti");
+    Prepare(ApriFile, "*.not", "File di punti noti (*.not) | *.not",
+            "Carica un File di punti noti");
     if (ui_->Execute(ApriFile)) {
         // A load that fails leaves the table and the three edits as they were.
         StationTexts station = Station();

@@ -178,8 +178,8 @@ void TForm1::BuildLibPage() {
     sdr = NewGrid1(p, "sdr", 6, 125, true, false, "Dati rilevati dalla stazione ");
     Label20 = NewCaption(p, "Coordinate ");
     Label20->setObjectName(QStringLiteral("Label20"));
-    coordi = NewGrid1(p, "coordi", 5, 150, true, true,
-                      "Inserire le coordinate dei punti noti rilevati");
+    coordi =
+        NewGrid1(p, "coordi", 5, 150, true, true, "Inserire le coordinate dei punti noti rilevati");
     Button8 = NewButton(p, "Button8", "Inserisci");
     Button9 = NewButton(p, "Button9", "Cancella");
     Button13 = NewButton(p, "Button13", "Pulisci");

@@ -44,7 +44,9 @@ void TForm1::Pulisci1Click() {
     punoti->SetRow(1);
 }
 
-void TForm1::InserisciDati2Click() { coordi->SetRowCount(coordi->RowCount() + 1); }
+void TForm1::InserisciDati2Click() {
+    coordi->SetRowCount(coordi->RowCount() + 1);
+}
 
 void TForm1::Button9Click() {
     if (coordi->RowCount() > 2) {

@@ -15,13 +15,21 @@ constexpr double kTwoPi = 6.283185307179586;
 
 }  // namespace
 
-double RadToGon(double angleRad) { return angleRad * kGonPerRad; }
+double RadToGon(double angleRad) {
+    return angleRad * kGonPerRad;
+}
 
-double GonToRad(double angleGon) { return angleGon * kRadPerGon; }
+double GonToRad(double angleGon) {
+    return angleGon * kRadPerGon;
+}
 
-double SinGon(double angleGon) { return std::sin(GonToRad(angleGon)); }
+double SinGon(double angleGon) {
+    return std::sin(GonToRad(angleGon));
+}
 
-double CosGon(double angleGon) { return std::cos(GonToRad(angleGon)); }
+double CosGon(double angleGon) {
+    return std::cos(GonToRad(angleGon));
+}
 
 double CotGon(double angleGon) {
     const double r = GonToRad(angleGon);
@@ -32,7 +40,9 @@ double CotGon(double angleGon) {
     return kCotGonLimit;
 }
 
-double ArcTanGon(double x) { return RadToGon(std::atan(x)); }
+double ArcTanGon(double x) {
+    return RadToGon(std::atan(x));
+}
 
 double ArcSinGon(double x) {
     const double rest = 1 - x * x;
@@ -45,7 +55,9 @@ double ArcSinGon(double x) {
     return RadToGon(std::atan(x / std::sqrt(rest)));
 }
 
-double Square(double x) { return x * x; }
+double Square(double x) {
+    return x * x;
+}
 
 void ComputeBearing(TOPERAZIONE& r) {
     r.deltaEast = r.targetEast - r.stationEast;

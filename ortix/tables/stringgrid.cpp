@@ -18,7 +18,7 @@ namespace {
 // The cell takes the text while it is typed, so a command run from the menu during an edit
 // reads what the user sees.
 class LiveEditDelegate : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
@@ -26,7 +26,8 @@ public:
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor)) {
             auto* self = const_cast<LiveEditDelegate*>(this);
-            connect(line, &QLineEdit::textEdited, self, [self, line] { Q_EMIT self->commitData(line); });
+            connect(line, &QLineEdit::textEdited, self,
+                    [self, line] { Q_EMIT self->commitData(line); });
         }
         return editor;
     }
@@ -168,7 +169,9 @@ void TStringGrid::Setup() {
     keepCurrent();
 }
 
-void TStringGrid::SetRowCount(int rowCount) { model_->SetRowCount(rowCount); }
+void TStringGrid::SetRowCount(int rowCount) {
+    model_->SetRowCount(rowCount);
+}
 
 void TStringGrid::SetCells(int col, int row, std::string text) {
     model_->SetCell(col, row, std::move(text));
@@ -199,15 +202,17 @@ void TStringGrid::SetDefaultColWidth(int width) {
 }
 
 void TStringGrid::SetDefaultRowHeight(int height) {
-    verticalHeader()->setMinimumSectionSize(std::min(height, verticalHeader()->minimumSectionSize()));
+    verticalHeader()->setMinimumSectionSize(
+        std::min(height, verticalHeader()->minimumSectionSize()));
     verticalHeader()->setDefaultSectionSize(height);
 }
 
 void TStringGrid::SetEditable(bool editable) {
     model_->SetEditable(editable);
-    setEditTriggers(editable ? QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
-                                   QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked
-                             : QAbstractItemView::NoEditTriggers);
+    setEditTriggers(editable
+                        ? QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                              QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked
+                        : QAbstractItemView::NoEditTriggers);
 }
 
 void TStringGrid::SetRangeSelect(bool rangeSelect) {
@@ -215,6 +220,8 @@ void TStringGrid::SetRangeSelect(bool rangeSelect) {
                                  : QAbstractItemView::SingleSelection);
 }
 
-void TStringGrid::DeleteRow(int row) { model_->DeleteRow(row); }
+void TStringGrid::DeleteRow(int row) {
+    model_->DeleteRow(row);
+}
 
 }  // namespace ortix

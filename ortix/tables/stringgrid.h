@@ -19,7 +19,7 @@ namespace ortix {
 class TextGridModel : public QAbstractTableModel {
     Q_OBJECT
 
-public:
+  public:
     TextGridModel(platform::TextGrid& grid, QObject* parent);
 
     platform::TextGrid& Grid() { return *grid_; }
@@ -40,7 +40,7 @@ public:
     void BeginChange() { beginResetModel(); }
     void EndChange() { endResetModel(); }
 
-private:
+  private:
     platform::TextGrid* grid_;
     bool editable_ = false;
 };
@@ -48,7 +48,7 @@ private:
 class TStringGrid : public QTableView {
     Q_OBJECT
 
-public:
+  public:
     // A grid over its own data, colCount columns and rowCount rows (title row included).
     TStringGrid(int colCount, int rowCount, QWidget* parent = nullptr);
     // A grid over data kept elsewhere (the adjustment's result grids); it must outlive the view.
@@ -85,10 +85,10 @@ public:
         return std::forward<Fn>(fn)(model_->Grid());
     }
 
-protected:
+  protected:
     void DeleteRow(int row);
 
-private:
+  private:
     void Setup();
 
     platform::TextGrid own_;

@@ -9,7 +9,7 @@ namespace ortix {
 class TStringGrid1 : public TStringGrid {
     Q_OBJECT
 
-public:
+  public:
     using TStringGrid::TStringGrid;
 
     // Deletes the row: the rows below move up by one, the row count drops by one. The caller

@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QProgressDialog>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 
 #include <algorithm>
@@ -91,12 +91,14 @@ bool QtUserInterface::Execute(FileDialog& dialog) {
     return true;
 }
 
-int QtUserInterface::ShowModal(QDialog& dialog) { return dialog.exec(); }
+int QtUserInterface::ShowModal(QDialog& dialog) {
+    return dialog.exec();
+}
 
 namespace {
 
 class DialogProgress : public ProgressReport {
-public:
+  public:
     DialogProgress(QWidget* parent, QString label) : parent_(parent), label_(std::move(label)) {
         clock_.start();
     }
@@ -116,7 +118,7 @@ public:
         return !dialog_->wasCanceled();
     }
 
-private:
+  private:
     QWidget* parent_;
     QString label_;
     QElapsedTimer clock_;
@@ -124,14 +126,14 @@ private:
 };
 
 class CountingProgress : public ProgressReport {
-public:
+  public:
     CountingProgress(int& updates, int cancelAt) : updates_(updates), cancelAt_(cancelAt) {}
     bool Update(double) override {
         ++updates_;
         return cancelAt_ == 0 || updates_ < cancelAt_;
     }
 
-private:
+  private:
     int& updates_;
     int cancelAt_;
 };
@@ -152,8 +154,8 @@ void ScriptedUserInterface::ShowError(const QString& text) {
 }
 
 bool ScriptedUserInterface::Execute(FileDialog& dialog) {
-    shown_.push_back({Shown::Kind::Dialog, dialog.title, dialog.filter,
-                      UserMessage::Icon::Information, dialog});
+    shown_.push_back(
+        {Shown::Kind::Dialog, dialog.title, dialog.filter, UserMessage::Icon::Information, dialog});
     if (answers_.empty() || !answers_.front().has_value()) {
         if (!answers_.empty()) {
             answers_.pop_front();
@@ -171,7 +173,8 @@ bool ScriptedUserInterface::Execute(FileDialog& dialog) {
 }
 
 int ScriptedUserInterface::ShowModal(QDialog& dialog) {
-    shown_.push_back({Shown::Kind::Modal, dialog.windowTitle(), {}, UserMessage::Icon::Information, {}});
+    shown_.push_back(
+        {Shown::Kind::Modal, dialog.windowTitle(), {}, UserMessage::Icon::Information, {}});
     return QDialog::Accepted;
 }
 

@@ -41,19 +41,18 @@ struct FileDialog {
 
 // The progress of one long operation, shown while it lives.
 class ProgressReport {
-public:
+  public:
     virtual ~ProgressReport() = default;
     // The fraction done, in [0, 1]; false when the user asked to cancel.
     virtual bool Update(double fraction) = 0;
 };
 
 class UserInterface {
-public:
+  public:
     virtual ~UserInterface() = default;
 
     // A modal message with an OK button; an empty title means the application's title.
-    virtual void ShowMessage(const QString& title, const QString& text,
-                             UserMessage::Icon icon) = 0;
+    virtual void ShowMessage(const QString& title, const QString& text, UserMessage::Icon icon) = 0;
     // The standard error box.
     virtual void ShowError(const QString& text) = 0;
     // Shows the dialog; true and dialog.fileName set when the user confirms a file.
@@ -67,7 +66,7 @@ public:
 
 // The real boxes and dialogs, modal over a parent window.
 class QtUserInterface : public UserInterface {
-public:
+  public:
     explicit QtUserInterface(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
 
@@ -78,13 +77,13 @@ public:
     // A progress dialog with a cancel button, shown once the operation has taken half a second.
     std::unique_ptr<ProgressReport> StartProgress(const QString& label) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 
 // For tests and batch rendering: answers file dialogs from a queue and records what was shown.
 class ScriptedUserInterface : public UserInterface {
-public:
+  public:
     struct Shown {
         enum class Kind { Message, Error, Dialog, Modal, Progress };
         Kind kind;
@@ -117,7 +116,7 @@ public:
     QStringList Texts() const;
     void Clear() { shown_.clear(); }
 
-private:
+  private:
     std::deque<std::optional<QString>> answers_;
     std::vector<Shown> shown_;
     int cancelAt_ = 0;

@@ -8,8 +8,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <random>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace platform {

@@ -94,7 +94,7 @@ TEST(AtomicWrite, ReplacesTheFileAndKeepsItsPermissions) {
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
     WriteLines(path, {"new"});
     EXPECT_EQ(ReadBytes(path), "new\r\n");
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
@@ -107,7 +107,7 @@ TEST(AtomicWrite, WritesThroughASymbolicLink) {
     ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
     WriteLines(link, {"new"});
     EXPECT_EQ(ReadBytes(target), "new\r\n");
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::lstat(link.c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
 }
@@ -145,7 +145,7 @@ TEST(AtomicWrite, FailedWriteHalfwayLeavesTheOldFileAndNoTemporary) {
     TempDir dir;
     const std::string path = dir.File("a.txt");
     WriteBytes(path, "old\r\n");
-    struct rlimit old{};
+    struct rlimit old {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old;

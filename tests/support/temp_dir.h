@@ -8,7 +8,7 @@
 namespace testsupport {
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -18,7 +18,7 @@ public:
     // Path() + "/" + name.
     std::string File(std::string_view name) const;
 
-private:
+  private:
     std::string path_;
 };
 

@@ -193,7 +193,9 @@ TEST(OrtixCli, HelpInItalian) {
 
 namespace {
 
-std::string Field16(const std::string& s) { return std::string(16 - s.size(), ' ') + s; }
+std::string Field16(const std::string& s) {
+    return std::string(16 - s.size(), ' ') + s;
+}
 
 // An SDR33 field book of station S: readings to A, B and C of a station at (0, 0) oriented
 // with z = 0, and to a detail point D that has no coordinates.
@@ -202,9 +204,9 @@ std::string FieldBook() {
         return "09F1" + Field16("S") + Field16(target) + Field16(dist) + Field16("100.0000") +
                Field16(hz) + "\r\n";
     };
-    return "00NMSDR33 V04-04.34    11-Dic-26 09:12  221111\r\n" + reading("A", "100.0000", "0.0010") +
-           reading("B", "100.0020", "100.0000") + reading("C", "100.0010", "199.9990") +
-           reading("D", "12.0000", "300.0000");
+    return "00NMSDR33 V04-04.34    11-Dic-26 09:12  221111\r\n" +
+           reading("A", "100.0000", "0.0010") + reading("B", "100.0020", "100.0000") +
+           reading("C", "100.0010", "199.9990") + reading("D", "12.0000", "300.0000");
 }
 
 const std::string kCoordinates = "C,0,-100,0,\r\nA,0,100,0,pilastro\r\nB,100,0,0,\r\n";
@@ -214,9 +216,9 @@ TEST(OrtixCliPrepare, FieldBookAndCoordinatesGiveAKnownPointsFileThatAdjusts) {
     testsupport::WriteBytes(dir.File("s.sdr"), FieldBook());
     testsupport::WriteBytes(dir.File("c.asp"), kCoordinates);
     const std::string out = dir.File("S.not");
-    const CliRun run = RunCli(dir, {"prepare", "--fieldbook", dir.File("s.sdr"), "--coordinates",
-                                    dir.File("c.asp"), "--station", "S", "--north", "0.3",
-                                    "--east", "-0.2", "-o", out});
+    const CliRun run = RunCli(
+        dir, {"prepare", "--fieldbook", dir.File("s.sdr"), "--coordinates", dir.File("c.asp"),
+              "--station", "S", "--north", "0.3", "--east", "-0.2", "-o", out});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("1 letture senza coordinate"), std::string::npos) << run.err;

@@ -14,8 +14,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <cstdio>

@@ -39,13 +39,15 @@ QString Example(const char* name) {
     return QStringLiteral(ORTIX_EXAMPLES_DIR "/") + QString::fromLatin1(name);
 }
 
-std::string Field16(const std::string& s) { return std::string(16 - s.size(), ' ') + s; }
+std::string Field16(const std::string& s) {
+    return std::string(16 - s.size(), ' ') + s;
+}
 
 // An SDR33 observation record of station S.
 std::string Sdr33(const std::string& target, const std::string& dist, const std::string& zenith,
                   const std::string& hz) {
-    return "09F1" + Field16("S") + Field16(target) + Field16(dist) + Field16(zenith) +
-           Field16(hz) + "\r\n";
+    return "09F1" + Field16("S") + Field16(target) + Field16(dist) + Field16(zenith) + Field16(hz) +
+           "\r\n";
 }
 
 const std::string kSdr33Header = "00NMSDR33 V04-04.34    11-Dic-26 09:12  221111\r\n";
@@ -65,12 +67,12 @@ platform::qt::FileDialog LastDialog(const ScriptedUserInterface& ui) {
 class OrtixFilesTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     ScriptedUserInterface ui_;
     ortix::OrtixWindows w_;
     TForm1* f_ = nullptr;
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() {
         ui_ = ScriptedUserInterface();
         w_ = ortix::CreateOrtixWindows(&ui_);
@@ -145,7 +147,8 @@ private Q_SLOTS:
         ui_.QueueFile(dir.filePath(QStringLiteral("punti")));
         f_->Handle(&TForm1::SalvaCoordinate1Click);
         QCOMPARE(LastDialog(ui_).title, QStringLiteral("Salva File coordinate"));
-        const std::string saved = platform::qt::PathFromQString(dir.filePath(QStringLiteral("punti.asp")));
+        const std::string saved =
+            platform::qt::PathFromQString(dir.filePath(QStringLiteral("punti.asp")));
         QCOMPARE(platform::ReadFileBytes(saved), std::string("P1,7,5,2,pillar\r\n"));
 
         f_->Button13Click();
@@ -179,7 +182,8 @@ private Q_SLOTS:
             f_->coordi->SetCells(2, r, std::to_string(200 * r));
         }
         f_->sdr->SetRowCount(4);
-        const char* readings[][3] = {{"C", "30.0", "3.000"}, {"A", "10.0", "1.000"}, {"A", "11.0", "1.100"}};
+        const char* readings[][3] = {
+            {"C", "30.0", "3.000"}, {"A", "10.0", "1.000"}, {"A", "11.0", "1.100"}};
         for (int r = 1; r <= 3; ++r) {
             f_->sdr->SetCells(0, r, readings[r - 1][0]);
             f_->sdr->SetCells(1, r, readings[r - 1][1]);

@@ -29,9 +29,13 @@ using platform::qt::ToQString;
 
 namespace {
 
-std::string S(const QString& s) { return platform::qt::FromQString(s); }
+std::string S(const QString& s) {
+    return platform::qt::FromQString(s);
+}
 
-QString Path(const QTemporaryDir& dir, const char* name) { return dir.filePath(QString::fromLatin1(name)); }
+QString Path(const QTemporaryDir& dir, const char* name) {
+    return dir.filePath(QString::fromLatin1(name));
+}
 
 // The cells of column col, data rows only.
 std::vector<std::string> Column(const TStringGrid* g, int col) {
@@ -51,7 +55,8 @@ void TypeTable(TForm1& f, const std::vector<std::vector<std::string>>& rows) {
     for (size_t r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < 6; ++c) {
             const QModelIndex index = f.punoti->model()->index(static_cast<int>(r), c);
-            f.punoti->model()->setData(index, ToQString(rows[r][static_cast<size_t>(c)]), Qt::EditRole);
+            f.punoti->model()->setData(index, ToQString(rows[r][static_cast<size_t>(c)]),
+                                       Qt::EditRole);
         }
     }
 }
@@ -67,12 +72,12 @@ const std::vector<std::vector<std::string>> kThreePoints = {
 class OrtixFormTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     ScriptedUserInterface ui_;
     ortix::OrtixWindows w_;
     TForm1* f_ = nullptr;
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() {
         ui_.Clear();
         w_ = ortix::CreateOrtixWindows(&ui_);
@@ -129,7 +134,6 @@ private Q_SLOTS:
         // The cell follows the typing: a menu command during the edit reads what is shown.
         QCOMPARE(f_->punoti->Cells(5, 3), std::string("100.0010"));
         QTest::keyClick(editor, Qt::Key_Return);
-
 
         QTest::mouseClick(f_->Button1, Qt::LeftButton);
         QVERIFY2(ui_.Texts().isEmpty(), qPrintable(ui_.Texts().join(QLatin1Char('|'))));
@@ -330,7 +334,8 @@ private Q_SLOTS:
         f_->Handle(&TForm1::salva1Click);
         QVERIFY2(ui_.Texts().isEmpty(), qPrintable(ui_.Texts().join(QLatin1Char('|'))));
         QCOMPARE(ui_.History().back().dialog.title, QStringLiteral("Salva Risultato dei Calcoli"));
-        const auto lines = platform::ReadLines(platform::qt::PathFromQString(Path(dir, "report.txt")));
+        const auto lines =
+            platform::ReadLines(platform::qt::PathFromQString(Path(dir, "report.txt")));
         QVERIFY(lines.size() > 30);
         QCOMPARE(lines[0], std::string("COMPENSAZIONE PLANIMETRICA DI PUNTO ISOLATO"));
         QCOMPARE(lines[6], std::string("Nome Stazione : 100"));

@@ -23,14 +23,18 @@ TEST(TakeField, SplitsOneFieldAtATime) {
         std::vector<Step> steps;
     };
     const Case cases[] = {
-        {"three fields", "NAME,10.5,2.25", ",",
+        {"three fields",
+         "NAME,10.5,2.25",
+         ",",
          {{"NAME", "10.5,2.25"}, {"10.5", "2.25"}, {"2.25", "2.25"}}},
         {"leading delimiter", ",X", ",", {{"", "X"}, {"X", "X"}}},
         {"trailing delimiter", "X,", ",", {{"X", ""}, {"", ""}}},
         {"empty line", "", ",", {{"", ""}}},
         {"pipes", "12|3.5|x", "|", {{"12", "3.5|x"}, {"3.5", "x"}, {"x", "x"}, {"x", "x"}}},
         {"consecutive delimiters", "A,,B", ",", {{"A", ",B"}, {"", "B"}, {"B", "B"}}},
-        {"missing fields repeat the last", "A,1,2", ",",
+        {"missing fields repeat the last",
+         "A,1,2",
+         ",",
          {{"A", "1,2"}, {"1", "2"}, {"2", "2"}, {"2", "2"}, {"2", "2"}, {"2", "2"}}},
         {"spaces are kept", " a , b", ",", {{" a ", " b"}, {" b", " b"}}},
         {"case-sensitive delimiter", "aXbxc", "x", {{"aXb", "c"}}},

@@ -20,8 +20,12 @@ TEST(QtText, AllBytesRoundTripThroughQString) {
 }
 
 TEST(QtText, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_EQ(FromQString(QString::fromUtf8("a\xe4\xb8\xad" "b")), "a?b");
-    EXPECT_EQ(FromQString(QString::fromUtf8("a\xf0\x9f\x98\x80" "b")), "a?b");  // one '?' per pair
+    EXPECT_EQ(FromQString(QString::fromUtf8("a\xe4\xb8\xad"
+                                            "b")),
+              "a?b");
+    EXPECT_EQ(FromQString(QString::fromUtf8("a\xf0\x9f\x98\x80"
+                                            "b")),
+              "a?b");  // one '?' per pair
     EXPECT_EQ(FromQString(QStringLiteral("citt\u00e0")), "citt\xe0");
 }
 

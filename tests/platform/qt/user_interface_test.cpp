@@ -43,9 +43,12 @@ TEST(RunHandler, ShowsUserMessagesAndPlatformErrorsAndStops) {
         ++reached;
     }));
     EXPECT_FALSE(RunHandler(ui, [&] { StrToFloat("12,5"); }));
-    EXPECT_FALSE(RunHandler(ui, [&] { throw FileError(FileError::Kind::CannotOpen, "/x/citt\xc3\xa0.not"); }));
-    EXPECT_FALSE(RunHandler(ui, [&] { throw UserMessage("Un lato \xe8 Maggiore", "Impossibile continuare",
-                                                        UserMessage::Icon::Exclamation); }));
+    EXPECT_FALSE(RunHandler(
+        ui, [&] { throw FileError(FileError::Kind::CannotOpen, "/x/citt\xc3\xa0.not"); }));
+    EXPECT_FALSE(RunHandler(ui, [&] {
+        throw UserMessage("Un lato \xe8 Maggiore", "Impossibile continuare",
+                          UserMessage::Icon::Exclamation);
+    }));
     EXPECT_EQ(reached, 1);
     ASSERT_EQ(ui.History().size(), 4u);
     EXPECT_EQ(ui.History()[0].kind, ScriptedUserInterface::Shown::Kind::Message);
