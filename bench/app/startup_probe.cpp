@@ -4,16 +4,11 @@
 #include "ortix/app/ortix_windows.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QTest>
 
-#include <clocale>
-
 int main(int argc, char** argv) {
-    std::setlocale(LC_NUMERIC, "C");
-    QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QString::fromLatin1(ortix::kApplicationTitle));
+    ortix::SetUpApplication();
     const ortix::OrtixWindows windows = ortix::CreateOrtixWindows();
     windows.Form1->show();
     return QTest::qWaitForWindowExposed(windows.Form1.get()) ? 0 : 1;

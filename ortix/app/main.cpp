@@ -4,20 +4,14 @@
 #include "platform/qt/handler.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QMessageBox>
 
-#include <clocale>
 #include <exception>
 
 int main(int argc, char** argv) {
-    // Numbers are read and written with '.' and no grouping, whatever the regional settings.
-    std::setlocale(LC_NUMERIC, "C");
-    QLocale::setDefault(QLocale::c());
-
     QApplication app(argc, argv);
     try {
-        QApplication::setApplicationDisplayName(QString::fromLatin1(ortix::kApplicationTitle));
+        ortix::SetUpApplication();
         const ortix::OrtixWindows windows = ortix::CreateOrtixWindows();
         windows.Form1->show();
         return QApplication::exec();

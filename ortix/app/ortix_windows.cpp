@@ -1,6 +1,17 @@
 #include "ortix/app/ortix_windows.h"
 
+#include <QApplication>
+#include <QLocale>
+
+#include <clocale>
+
 namespace ortix {
+
+void SetUpApplication() {
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale::c());
+    QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationTitle));
+}
 
 OrtixWindows CreateOrtixWindows(platform::qt::UserInterface* ui) {
     OrtixWindows w;

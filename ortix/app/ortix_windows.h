@@ -23,4 +23,9 @@ OrtixWindows CreateOrtixWindows(platform::qt::UserInterface* ui = nullptr);
 // The application title, shown by message boxes.
 inline constexpr const char* kApplicationTitle = "Compensazione Planimetrica di Punto isolato";
 
+// The start-up steps before the windows, once the QApplication exists (its construction takes
+// the user's locale): numbers with '.' and no grouping whatever the regional settings, and the
+// application title.
+void SetUpApplication();
+
 }  // namespace ortix

@@ -36,7 +36,7 @@ bool Save(QWidget& w, const QDir& dir, const char* name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QString::fromLatin1(ortix::kApplicationTitle));
+    ortix::SetUpApplication();
     if (argc != 2) {
         std::fprintf(stderr, "uso: screenshots CARTELLA\n");
         return 2;
